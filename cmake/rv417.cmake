@@ -1,0 +1,32 @@
+# Helpers shared by every folder of the tree.
+
+# rv417_add_test(NAME name SOURCES ... LIBS ...)
+# One GoogleTest executable, run by ctest under Wine (the toolchain's
+# emulator). Tests get RV417_BIN_DIR_W, the installation folder as Wine sees it.
+function(rv417_add_test)
+  cmake_parse_arguments(T "" "NAME" "SOURCES;LIBS" ${ARGN})
+  add_executable(${T_NAME} ${T_SOURCES})
+  target_link_libraries(${T_NAME} PRIVATE ${T_LIBS} GTest::gtest_main)
+  target_compile_definitions(${T_NAME} PRIVATE
+    RV417_BIN_DIR_W=L"${RV417_BIN_DIR_WIN}")
+  set_target_properties(${T_NAME} PROPERTIES
+    RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+  add_test(NAME ${T_NAME} COMMAND ${T_NAME})
+  set_tests_properties(${T_NAME} PROPERTIES TIMEOUT 120
+    ENVIRONMENT "WINEPREFIX=${CMAKE_BINARY_DIR}/wineprefix;WINEDEBUG=-all")
+endfunction()
+
+# rv417_add_bench(NAME name SOURCES ... LIBS ...)
+# A benchmark executable; built with the rest, run by hand (scripts/bench).
+function(rv417_add_bench)
+  cmake_parse_arguments(B "" "NAME" "SOURCES;LIBS" ${ARGN})
+  add_executable(${B_NAME} ${B_SOURCES})
+  target_link_libraries(${B_NAME} PRIVATE ${B_LIBS})
+  target_link_options(${B_NAME} PRIVATE ${RV417_UNICODE_ENTRY_FLAGS})
+  set_target_properties(${B_NAME} PROPERTIES
+    RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bench)
+endfunction()
+
+# The command prefix that runs a freshly built Windows tool at build time.
+set(RV417_WINE_RUN ${CMAKE_COMMAND} -E env
+    WINEPREFIX=${CMAKE_BINARY_DIR}/wineprefix WINEDEBUG=-all ${CMAKE_CROSSCOMPILING_EMULATOR})

@@ -1,0 +1,39 @@
+# Shared by the scripts: the build folder, its Wine prefix, and the prefix's
+# one-time set-up. Source it; do not run it.
+ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+BUILD_DIR=${BUILD_DIR:-$ROOT/build}
+case "$BUILD_DIR" in /*) ;; *) BUILD_DIR=$ROOT/$BUILD_DIR ;; esac
+export WINEPREFIX=$BUILD_DIR/wineprefix
+export WINEDEBUG=${WINEDEBUG:--all}
+export WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEARCH=win64
+
+# Creates the Wine prefix once, with the Chinese font faces the program asks
+# for mapped to an installed CJK font.
+init_wine_prefix() {
+  [ -f "$WINEPREFIX/.rv417-ready" ] && return 0
+  mkdir -p "$WINEPREFIX"
+  wineboot -i >/dev/null 2>&1 || true
+  wineserver -w
+  local key='HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes'
+  for face in 黑体 宋体; do
+    LANG=C.UTF-8 wine reg add "$key" /v "$face" /d "WenQuanYi Micro Hei" /f >/dev/null 2>&1
+  done
+  wineserver -w
+  touch "$WINEPREFIX/.rv417-ready"
+}
+
+# Starts Wine's background processes (services, device manager, desktop) with
+# their output going nowhere. Started later by a test or a build step, they
+# would inherit that step's output pipe and keep ctest or ninja waiting for it
+# to close long after the step itself has ended.
+start_wine_services() {
+  wine cmd.exe /c exit </dev/null >/dev/null 2>&1 || true
+}
+
+configure_and_build() {
+  cmake -S "$ROOT" -B "$BUILD_DIR" -G Ninja \
+        -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-w64.cmake" \
+        -DCMAKE_BUILD_TYPE=${CMAKE_BUILD_TYPE:-RelWithDebInfo} >/dev/null
+  cmake --build "$BUILD_DIR"
+}

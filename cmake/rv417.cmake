@@ -1,23 +1,46 @@
 # Helpers shared by every folder of the tree.
 
+# rv417_add_library(NAME name [LIBS ...])
+# A static library of every .cpp in the calling folder.
+function(rv417_add_library)
+  cmake_parse_arguments(L "" "NAME" "LIBS" ${ARGN})
+  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  add_library(${L_NAME} STATIC ${sources})
+  target_include_directories(${L_NAME} PUBLIC ${PROJECT_SOURCE_DIR}/src)
+  target_link_libraries(${L_NAME} PUBLIC ${L_LIBS})
+endfunction()
+
+set(RV417_TEST_ENV "WINEPREFIX=${CMAKE_BINARY_DIR}/wineprefix;WINEDEBUG=-all")
+
 # rv417_add_test(NAME name SOURCES ... LIBS ...)
 # One GoogleTest executable, run by ctest under Wine (the toolchain's
 # emulator). Tests get RV417_BIN_DIR_W, the installation folder as Wine sees it.
 function(rv417_add_test)
   cmake_parse_arguments(T "" "NAME" "SOURCES;LIBS" ${ARGN})
   add_executable(${T_NAME} ${T_SOURCES})
-  target_link_libraries(${T_NAME} PRIVATE ${T_LIBS} GTest::gtest_main)
+  target_link_libraries(${T_NAME} PRIVATE ${T_LIBS} rv417_test_support GTest::gtest_main)
   target_compile_definitions(${T_NAME} PRIVATE
     RV417_BIN_DIR_W=L"${RV417_BIN_DIR_WIN}")
   set_target_properties(${T_NAME} PROPERTIES
     RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
   add_test(NAME ${T_NAME} COMMAND ${T_NAME})
-  set_tests_properties(${T_NAME} PROPERTIES TIMEOUT 120
-    ENVIRONMENT "WINEPREFIX=${CMAKE_BINARY_DIR}/wineprefix;WINEDEBUG=-all")
+  set_tests_properties(${T_NAME} PROPERTIES TIMEOUT 120 ENVIRONMENT "${RV417_TEST_ENV}")
+endfunction()
+
+# rv417_add_test_folder(PREFIX prefix LIBS ...)
+# Every *_test.cpp of the calling folder becomes its own test executable,
+# named prefix_<file name>.
+function(rv417_add_test_folder)
+  cmake_parse_arguments(F "" "PREFIX" "LIBS" ${ARGN})
+  file(GLOB tests CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*_test.cpp)
+  foreach(source ${tests})
+    get_filename_component(stem ${source} NAME_WE)
+    rv417_add_test(NAME ${F_PREFIX}_${stem} SOURCES ${source} LIBS ${F_LIBS})
+  endforeach()
 endfunction()
 
 # rv417_add_bench(NAME name SOURCES ... LIBS ...)
-# A benchmark executable; built with the rest, run by hand (scripts/bench).
+# A benchmark executable; built with the rest, run by hand under Wine.
 function(rv417_add_bench)
   cmake_parse_arguments(B "" "NAME" "SOURCES;LIBS" ${ARGN})
   add_executable(${B_NAME} ${B_SOURCES})

@@ -1,8 +1,7 @@
 #include "device/settings_record.h"
+#include "support/test_support.h"
 
 #include <gtest/gtest.h>
-
-#include <windows.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -107,9 +106,8 @@ TEST(SettingsRecord, DefaultsZeroThePerButtonArraysAndKeepTheRest)
 TEST(SettingsRecord, FileRoundTripKeepsEveryByte)
 {
     const SettingsRecord original = PatternRecord();
-    wchar_t dir[MAX_PATH];
-    ASSERT_NE(GetTempPathW(MAX_PATH, dir), 0u);
-    const std::wstring path = std::wstring(dir) + L"rv417_record_roundtrip.bin";
+    TempFolder folder;
+    const std::wstring path = folder.file(L"profile.bin");
 
     FILE* out = _wfopen(path.c_str(), L"wb");
     ASSERT_NE(out, nullptr);
@@ -121,7 +119,6 @@ TEST(SettingsRecord, FileRoundTripKeepsEveryByte)
     ASSERT_NE(in, nullptr);
     ASSERT_EQ(fread(&loaded, 1, sizeof loaded, in), sizeof loaded);
     fclose(in);
-    _wremove(path.c_str());
 
     EXPECT_EQ(std::memcmp(&original, &loaded, kSettingsRecordSize), 0);
 }

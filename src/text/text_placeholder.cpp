@@ -1,0 +1,1 @@
+// Keeps the text library non-empty until its tables exist.

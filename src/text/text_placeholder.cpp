@@ -1,1 +1,0 @@
-// Keeps the text library non-empty until its tables exist.

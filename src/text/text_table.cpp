@@ -1,0 +1,67 @@
+#include "text/text_table.h"
+
+#include "text/text_table_rows.h"
+
+#include <algorithm>
+#include <optional>
+#include <vector>
+
+CTextTable g_TextTable;
+
+namespace {
+
+std::optional<TextLanguage> LanguageOfCode(const CString& code)
+{
+    if (code == L"CHS")
+        return kTextCHS;
+    if (code == L"CHT")
+        return kTextCHT;
+    if (code == L"EN")
+        return kTextEN;
+    if (code == L"DE")
+        return kTextDE;
+    return std::nullopt;
+}
+
+const std::vector<int>& SortedTextIds()
+{
+    static const std::vector<int> ids = [] {
+        std::vector<int> all;
+        for (const TextRow& row : TextRows())
+            all.push_back(row.id);
+        std::sort(all.begin(), all.end());
+        return all;
+    }();
+    return ids;
+}
+
+}  // namespace
+
+void CTextTable::Load(CString code)
+{
+    const std::optional<TextLanguage> language = LanguageOfCode(code);
+    if (!language)
+        return;
+    for (const TextRow& row : TextRows()) {
+        if (row.id >= 0 && row.id < kTextIdCount)
+            m_texts[static_cast<size_t>(row.id)] = row.text[*language];
+    }
+}
+
+const CString& CTextTable::Get(int id) const
+{
+    static const CString empty;
+    if (id < 0 || id >= kTextIdCount)
+        return empty;
+    return m_texts[static_cast<size_t>(id)];
+}
+
+std::span<const int> CTextTable::TextIds()
+{
+    return SortedTextIds();
+}
+
+bool CTextTable::IsTextId(int id)
+{
+    return std::binary_search(SortedTextIds().begin(), SortedTextIds().end(), id);
+}

@@ -1,0 +1,159 @@
+#include "device/read_thread.h"
+
+#include "classlib/debug_output.h"
+#include "device/device_events.h"
+#include "device/hid_backend.h"
+#include "device/hid_link.h"
+#include "messages.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+
+HWND g_hMainWnd = nullptr;
+
+namespace {
+
+// The stop signal: a manual-reset event that stays set once a stop is
+// requested, so that no wake-up can be lost. Created once, closed when the
+// program ends.
+class StopSignal {
+public:
+    ~StopSignal()
+    {
+        if (m_event)
+            CloseHandle(m_event);
+    }
+    bool Reset()
+    {
+        if (!m_event)
+            m_event = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+        return m_event && ResetEvent(m_event);
+    }
+    void Set() const
+    {
+        if (m_event)
+            SetEvent(m_event);
+    }
+    bool IsSet() const { return m_event && WaitForSingleObject(m_event, 0) == WAIT_OBJECT_0; }
+    HANDLE get() const { return m_event; }
+
+private:
+    HANDLE m_event = nullptr;
+};
+
+StopSignal g_stop;
+
+// Waits for the read event or the stop signal; true when woken by the read
+// event and no stop is requested.
+bool WaitForReadEvent()
+{
+    const HANDLE handles[] = {g_ovRead.hEvent, g_stop.get()};
+    const DWORD count = handles[1] ? 2 : 1;
+    WaitForMultipleObjects(count, handles, FALSE, INFINITE);
+    return !g_stop.IsSet();
+}
+
+// Before the thread ends, a read it started on `device` must be over: the
+// driver would otherwise write into the receive buffer after it is gone.
+void FinishPendingRead(HidBackend& hid, HANDLE device)
+{
+    DWORD transferred = 0;
+    if (hid.GetOverlappedResult(device, &g_ovRead, &transferred, FALSE) || GetLastError() != ERROR_IO_INCOMPLETE)
+        return;
+    hid.CancelIo(device);
+    // The cancelled read completes and signals the read event. The event is
+    // cleared only after a check, so a completion in between is still seen.
+    for (;;) {
+        if (hid.GetOverlappedResult(device, &g_ovRead, &transferred, FALSE) || GetLastError() != ERROR_IO_INCOMPLETE)
+            return;
+        ResetEvent(g_ovRead.hEvent);
+        if (hid.GetOverlappedResult(device, &g_ovRead, &transferred, FALSE) || GetLastError() != ERROR_IO_INCOMPLETE)
+            return;
+        WaitForSingleObject(g_ovRead.hEvent, INFINITE);
+    }
+}
+
+bool IsEventReport(const std::array<uint8_t, kReadBufferSize>& buffer)
+{
+    return buffer[0] == kEventReportByte0 && buffer[1] == kEventReportByte1;
+}
+
+}  // namespace
+
+UINT __cdecl ReadThreadFun(LPVOID /*pParam*/)
+{
+    HidBackend& hid = Hid();
+    // Zeroed once; not cleared between reads.
+    std::array<uint8_t, kReadBufferSize> buffer{};
+    // The length of the event collection found by the search that let the
+    // thread start, never more than the buffer holds.
+    const DWORD readLength = std::min<DWORD>(g_wInputReportLen, kReadBufferSize);
+    // The handle of a read started and not yet collected.
+    HANDLE readDevice = nullptr;
+    const auto finish = [&] {
+        if (readDevice)
+            FinishPendingRead(hid, readDevice);
+        readDevice = nullptr;
+    };
+
+    for (;;) {
+        ResetEvent(g_ovRead.hEvent);
+        if (g_stop.IsSet())
+            break;
+
+        const HANDLE device = g_hDevRead.load();
+        if (g_bDeviceOpen != 1 || !IsDeviceHandleValid(device)) {
+            // Until a search opens the event collection and signals the event.
+            if (!WaitForReadEvent())
+                break;
+            continue;
+        }
+
+        // The buffer and g_ovRead serve one read at a time.
+        finish();
+        hid.ReadOverlapped(device, buffer.data(), readLength, &g_ovRead);
+        readDevice = device;
+        if (!WaitForReadEvent())
+            break;
+        if (g_bDeviceOpen == 0)
+            continue;
+
+        DWORD transferred = 0;
+        if (hid.GetOverlappedResult(device, &g_ovRead, &transferred, TRUE) || GetLastError() != ERROR_IO_INCOMPLETE)
+            readDevice = nullptr;
+        if (transferred == 0 || !IsEventReport(buffer))
+            continue;
+
+        const uint8_t code = buffer[kEventCodeOffset];
+        const uint8_t value = buffer[kEventValueOffset];
+        if (g_stop.IsSet())
+            break;
+        SendMessageW(g_hMainWnd, WM_DEVICE_NOTIFY, code, value);
+        DebugTrace(L"ReadThreadFun ReadBuffer[2]:0x%02x,ReadBuffer[3]:0x%02x\n", code, value);
+    }
+    finish();
+    return 0;
+}
+
+BOOL ResetReadThreadStop()
+{
+    return g_stop.Reset() ? TRUE : FALSE;
+}
+
+void RequestReadThreadStop()
+{
+    g_stop.Set();
+}
+
+void WaitForThreadEnd(HANDLE thread)
+{
+    for (;;) {
+        // Handles every message sent to this thread so far.
+        MSG msg;
+        PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+        const DWORD result = MsgWaitForMultipleObjects(1, &thread, FALSE, INFINITE, QS_SENDMESSAGE);
+        if (result != WAIT_OBJECT_0 + 1)
+            return;
+    }
+}

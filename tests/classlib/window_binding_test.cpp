@@ -136,24 +136,4 @@ TEST(WindowBinding, ChildOfDefaultClassReportsItsIdAndParent)
     EXPECT_EQ(parent.GetDlgItem(42), &child);
 }
 
-TEST(WindowBinding, RegisteredClassIsReusedForTheSameParameters)
-{
-    LPCWSTR first = AfxRegisterWndClass(0);
-    LPCWSTR second = AfxRegisterWndClass(0);
-    ASSERT_NE(first, nullptr);
-    EXPECT_EQ(first, second);
-    EXPECT_STRNE(first, AfxRegisterWndClass(CS_DBLCLKS));
-}
-
-TEST(WindowBinding, StyleChangesReportWhetherAnythingChanged)
-{
-    CWnd window;
-    ASSERT_TRUE(CreateTopLevel(window, WS_POPUP | WS_BORDER));
-    EXPECT_TRUE(window.ModifyStyle(WS_BORDER, 0, SWP_FRAMECHANGED));
-    EXPECT_FALSE(window.GetStyle() & WS_BORDER);
-    EXPECT_FALSE(window.ModifyStyle(WS_BORDER, 0));
-    EXPECT_TRUE(window.ModifyStyleEx(0, WS_EX_TOOLWINDOW));
-    EXPECT_TRUE(window.GetExStyle() & WS_EX_TOOLWINDOW);
-}
-
 }  // namespace

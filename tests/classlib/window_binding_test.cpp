@@ -1,3 +1,4 @@
+#include "classlib/scripted_dialogs.h"
 #include "classlib/wnd.h"
 
 #include "window_test_helpers.h"
@@ -134,6 +135,22 @@ TEST(WindowBinding, ChildOfDefaultClassReportsItsIdAndParent)
     EXPECT_EQ(child.GetDlgCtrlID(), 42);
     EXPECT_EQ(child.GetParent(), &parent);
     EXPECT_EQ(parent.GetDlgItem(42), &child);
+}
+
+TEST(WindowBinding, MessageBoxIsOwnedByTheWindowAndTakesScriptedAnswers)
+{
+    CWnd window;
+    ASSERT_TRUE(CreateTopLevel(window));
+    ScriptedDialogs::Reset();
+    ScriptedDialogs::AnswerMessageBox(IDNO);
+    EXPECT_EQ(window.MessageBox(L"Delete?", L"Profiles", MB_YESNO), IDNO);
+    const auto calls = ScriptedDialogs::MessageBoxCalls();
+    ASSERT_EQ(calls.size(), 1u);
+    EXPECT_EQ(calls[0].owner, window.m_hWnd);
+    EXPECT_EQ(calls[0].text, L"Delete?");
+    EXPECT_EQ(calls[0].caption, L"Profiles");
+    EXPECT_EQ(calls[0].type, static_cast<UINT>(MB_YESNO));
+    ScriptedDialogs::Reset();
 }
 
 }  // namespace

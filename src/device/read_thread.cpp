@@ -1,6 +1,7 @@
 #include "device/read_thread.h"
 
 #include "classlib/debug_output.h"
+#include "classlib/win_app.h"
 #include "device/device_events.h"
 #include "device/hid_backend.h"
 #include "device/hid_link.h"
@@ -9,8 +10,10 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <memory>
 
 HWND g_hMainWnd = nullptr;
+CWinThread* g_pReadThread = nullptr;
 
 namespace {
 
@@ -136,24 +139,57 @@ UINT __cdecl ReadThreadFun(LPVOID /*pParam*/)
     return 0;
 }
 
-BOOL ResetReadThreadStop()
-{
-    return g_stop.Reset() ? TRUE : FALSE;
-}
+namespace {
 
-void RequestReadThreadStop()
-{
-    g_stop.Set();
-}
+// Keeps the thread object after its function returns, so that the stop can
+// wait for its handle.
+std::unique_ptr<CWinThread> g_readThreadOwner;
 
+// Waits until `thread` has ended, handling the messages that other threads
+// send to this thread's windows meanwhile.
 void WaitForThreadEnd(HANDLE thread)
 {
     for (;;) {
-        // Handles every message sent to this thread so far.
         MSG msg;
         PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
-        const DWORD result = MsgWaitForMultipleObjects(1, &thread, FALSE, INFINITE, QS_SENDMESSAGE);
-        if (result != WAIT_OBJECT_0 + 1)
+        if (MsgWaitForMultipleObjects(1, &thread, FALSE, INFINITE, QS_SENDMESSAGE) != WAIT_OBJECT_0 + 1)
             return;
+    }
+}
+
+}  // namespace
+
+BOOL CreateReadThread(LPVOID mainWindow)
+{
+    g_ovRead.hEvent = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    if (!g_ovRead.hEvent || !g_stop.Reset()) {
+        DebugTrace(L"CreateEvent failed.");
+        return FALSE;
+    }
+    CWinThread* thread = AfxBeginThread(ReadThreadFun, mainWindow, THREAD_PRIORITY_NORMAL, 0, CREATE_SUSPENDED);
+    if (!thread)
+        return FALSE;
+    thread->m_bAutoDelete = FALSE;
+    g_readThreadOwner.reset(thread);
+    g_pReadThread = thread;
+    return TRUE;
+}
+
+void StopReadThread()
+{
+    if (g_readThreadOwner) {
+        g_stop.Set();
+        // A thread still suspended runs only to see the stop.
+        DWORD previousCount = 0;
+        do
+            previousCount = g_readThreadOwner->ResumeThread();
+        while (previousCount > 1 && previousCount != static_cast<DWORD>(-1));
+        WaitForThreadEnd(g_readThreadOwner->m_hThread);
+        g_pReadThread = nullptr;
+        g_readThreadOwner.reset();
+    }
+    if (g_ovRead.hEvent) {
+        CloseHandle(g_ovRead.hEvent);
+        g_ovRead.hEvent = nullptr;
     }
 }

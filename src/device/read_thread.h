@@ -11,27 +11,36 @@
 
 #include <windows.h>
 
+class CWinThread;
+
 // The main window, set before the thread is created.
 extern HWND g_hMainWnd;
+
+// The thread object, from CreateReadThread to StopReadThread. The main
+// window resumes it when the mouse is found: at start-up, and on each arrival
+// (resuming a running thread does nothing).
+extern CWinThread* g_pReadThread;
 
 // The receive buffer; the mouse's event reports are shorter. An event
 // collection with longer reports is read no further than this.
 constexpr DWORD kReadBufferSize = 40;
 
 // The thread function. Its parameter (the main window) is not used. It loops
-// until a stop is requested, then makes sure no read of its own is still
-// pending and returns 0.
+// until StopReadThread asks it to end, then makes sure no read of its own is
+// still pending and returns 0.
 UINT __cdecl ReadThreadFun(LPVOID pParam);
 
-// Clears a stop request, so that a new thread runs; FALSE when the stop
-// signal cannot be created.
-BOOL ResetReadThreadStop();
+// For the main window's start-up, after the device search: creates the
+// manual-reset event of g_ovRead (initially not signalled), then the read
+// thread, suspended, in g_pReadThread. When the event cannot be created it
+// outputs "CreateEvent failed." and creates no thread. TRUE when the thread
+// exists.
+BOOL CreateReadThread(LPVOID mainWindow);
 
-// Asks the thread to end and wakes it wherever it waits. From then on it
-// sends no further event.
-void RequestReadThreadStop();
-
-// Waits until `thread` has ended. Messages that other threads send to this
-// thread's windows meanwhile are handled, so a read thread blocked in its
-// SendMessageW to a window of this thread can finish and end.
-void WaitForThreadEnd(HANDLE thread);
+// For the main window's end, before the device handles are closed: asks the
+// thread to end and wakes it wherever it waits (a pending read, the wait for
+// the mouse, or not yet resumed), and returns once it has ended. Messages
+// that the thread sends meanwhile to windows of the calling thread are
+// handled, so it cannot stay blocked in its SendMessageW. Then closes the
+// event of g_ovRead and forgets the thread. Does nothing without a thread.
+void StopReadThread();

@@ -1,6 +1,7 @@
 #include "emulated_link.h"
 
 #include "device/device_events.h"
+#include "classlib/win_app.h"
 #include "device/read_thread.h"
 #include "messages.h"
 
@@ -82,39 +83,36 @@ protected:
                                    nullptr, windowClass.hInstance, nullptr);
         ASSERT_NE(m_window, nullptr);
         g_hMainWnd = m_window;
-        g_ovRead.hEvent = m_readEvent.get();
     }
 
     void TearDown() override
     {
-        if (m_thread)
-            StopThread();
+        StopReadThread();
         DestroyWindow(m_window);
         g_hMainWnd = nullptr;
         EmulatedLinkTest::TearDown();
     }
 
-    void StartThread(bool suspended)
+    void StartThread(bool resumed)
     {
-        ASSERT_TRUE(ResetReadThreadStop());
-        m_thread = CreateThread(
-            nullptr, 0, [](LPVOID parameter) -> DWORD { return ReadThreadFun(parameter); }, nullptr,
-            suspended ? CREATE_SUSPENDED : 0, nullptr);
-        ASSERT_NE(m_thread, nullptr);
+        ASSERT_TRUE(CreateReadThread(m_window));
+        ASSERT_NE(g_pReadThread, nullptr);
+        if (resumed)
+            g_pReadThread->ResumeThread();
     }
-    void ResumeThread() { ::ResumeThread(m_thread); }
 
-    // Stops the thread and waits for its end; false when it did not end.
+    // Stops the thread; false when it has not ended.
     bool StopThread()
     {
-        RequestReadThreadStop();
-        while (::ResumeThread(m_thread) > 1) {
-        }
-        WaitForThreadEnd(m_thread);
-        const bool ended = WaitForSingleObject(m_thread, 0) == WAIT_OBJECT_0;
-        CloseHandle(m_thread);
-        m_thread = nullptr;
-        return ended;
+        if (!g_pReadThread)
+            return false;
+        const HANDLE thread = g_pReadThread->m_hThread;
+        HANDLE copy = nullptr;
+        DuplicateHandle(GetCurrentProcess(), thread, GetCurrentProcess(), &copy, SYNCHRONIZE, FALSE, 0);
+        StopReadThread();
+        const bool ended = WaitForSingleObject(copy, 0) == WAIT_OBJECT_0;
+        CloseHandle(copy);
+        return ended && g_pReadThread == nullptr && g_ovRead.hEvent == nullptr;
     }
 
     // Handles this thread's messages until `count` notifications are in, or
@@ -137,8 +135,6 @@ protected:
     ReadWatchingBackend watcher{mouse};
     ScopedHidBackend useWatcher{watcher};
     HWND m_window = nullptr;
-    TestEvent m_readEvent;
-    HANDLE m_thread = nullptr;
 };
 
 }  // namespace
@@ -146,7 +142,7 @@ protected:
 TEST_F(ReadThreadTest, EventsOfAMousePresentAtStartArriveInOrder)
 {
     ASSERT_TRUE(FindDevice());
-    StartThread(false);
+    StartThread(true);
 
     mouse.ReportEvent(1, 2);
     mouse.ReportEvent(9, 2);
@@ -162,7 +158,7 @@ TEST_F(ReadThreadTest, EventsOfAMousePresentAtStartArriveInOrder)
 TEST_F(ReadThreadTest, ReportsThatDoNotStartWith0607AreDropped)
 {
     ASSERT_TRUE(FindDevice());
-    StartThread(false);
+    StartThread(true);
 
     const uint8_t wrongSecond[] = {0x06, 0x08, 0x01, 0x01};
     const uint8_t wrongFirst[] = {0x07, 0x07, 0x02, 0x01};
@@ -180,13 +176,13 @@ TEST_F(ReadThreadTest, ThreadLeftSuspendedWithoutTheMouseRunsAfterTheFirstArriva
     mouse.Unplug();
     EXPECT_FALSE(FindDevice());
     g_bDeviceOpen = 0;
-    StartThread(true);
+    StartThread(false);
 
     mouse.Plug();
     ASSERT_TRUE(FindDevice());
-    ResumeThread();
+    g_pReadThread->ResumeThread();
     // A later arrival resumes it again, which does nothing to a running thread.
-    ResumeThread();
+    g_pReadThread->ResumeThread();
 
     mouse.ReportEvent(2, 4);
     PumpUntil(1);
@@ -196,7 +192,7 @@ TEST_F(ReadThreadTest, ThreadLeftSuspendedWithoutTheMouseRunsAfterTheFirstArriva
 TEST_F(ReadThreadTest, UnpluggingSendsNothingAndEventsFollowTheNextArrival)
 {
     ASSERT_TRUE(FindDevice());
-    StartThread(false);
+    StartThread(true);
     ASSERT_TRUE(watcher.WaitForRead());
 
     mouse.Unplug();
@@ -222,7 +218,7 @@ TEST_F(ReadThreadTest, ReadsNoMoreThanItsBufferWhateverTheCollectionReports)
         mouse.SetInterfaces(interfaces);
         ASSERT_TRUE(FindDevice());
 
-        StartThread(false);
+        StartThread(true);
         ASSERT_TRUE(watcher.WaitForRead());
         EXPECT_EQ(watcher.LastReadLength(), expectedRead) << "report length " << reportLength;
         ASSERT_TRUE(StopThread());
@@ -233,7 +229,7 @@ TEST_F(ReadThreadTest, ReadsNoMoreThanItsBufferWhateverTheCollectionReports)
 TEST_F(ReadThreadTest, StopEndsAThreadWaitingForAReportAndCancelsItsRead)
 {
     ASSERT_TRUE(FindDevice());
-    StartThread(false);
+    StartThread(true);
     ASSERT_TRUE(watcher.WaitForRead());
     EXPECT_EQ(mouse.PendingReadCount(), 1u);
 
@@ -250,10 +246,10 @@ TEST_F(ReadThreadTest, StopEndsAThreadWaitingForTheMouseAndOneNeverResumed)
 {
     mouse.Unplug();
     g_bDeviceOpen = FindDevice();
-    StartThread(false);
+    StartThread(true);
     ASSERT_TRUE(StopThread());
 
-    StartThread(true);
+    StartThread(false);
     ASSERT_TRUE(StopThread());
     EXPECT_TRUE(g_received.empty());
 }
@@ -261,7 +257,7 @@ TEST_F(ReadThreadTest, StopEndsAThreadWaitingForTheMouseAndOneNeverResumed)
 TEST_F(ReadThreadTest, StopWhileTheThreadWaitsInItsSendDeliversThatEventAndEnds)
 {
     ASSERT_TRUE(FindDevice());
-    StartThread(false);
+    StartThread(true);
     mouse.ReportEvent(9, 1);
     // The thread's send is now waiting for this thread, which does not pump.
     ASSERT_EQ(MsgWaitForMultipleObjects(0, nullptr, FALSE, 5000, QS_SENDMESSAGE), WAIT_OBJECT_0);

@@ -57,21 +57,50 @@ bool WaitForReadEvent()
     return !g_stop.IsSet();
 }
 
-// Before the thread ends, a read it started on `device` must be over: the
-// driver would otherwise write into the receive buffer after it is gone.
+// True once the read on `device` is over, with the bytes it brought.
+bool ReadIsOver(HidBackend& hid, HANDLE device, DWORD& transferred)
+{
+    transferred = 0;
+    return hid.GetOverlappedResult(device, &g_ovRead, &transferred, FALSE) || GetLastError() != ERROR_IO_INCOMPLETE;
+}
+
+enum class ReadOutcome { Over, DeviceClosed, Stop };
+
+// Waits until the read started on `device` is over. The read event may also
+// be signalled while the read still runs (by a search, or by the arrival
+// handling that wakes a thread waiting for the mouse); the thread then waits
+// on, so that the buffer and g_ovRead never serve two reads at once.
+ReadOutcome WaitForRead(HidBackend& hid, HANDLE device, DWORD& transferred)
+{
+    for (;;) {
+        if (!WaitForReadEvent())
+            return ReadOutcome::Stop;
+        if (g_bDeviceOpen == 0)
+            return ReadOutcome::DeviceClosed;
+        if (ReadIsOver(hid, device, transferred))
+            return ReadOutcome::Over;
+        // The event is cleared only between two checks, so a completion in
+        // between is still seen.
+        ResetEvent(g_ovRead.hEvent);
+        if (ReadIsOver(hid, device, transferred))
+            return ReadOutcome::Over;
+    }
+}
+
+// A read the thread started on `device` must be over before the thread
+// starts another or ends: the driver would otherwise write into the receive
+// buffer after it is gone.
 void FinishPendingRead(HidBackend& hid, HANDLE device)
 {
     DWORD transferred = 0;
-    if (hid.GetOverlappedResult(device, &g_ovRead, &transferred, FALSE) || GetLastError() != ERROR_IO_INCOMPLETE)
+    if (ReadIsOver(hid, device, transferred))
         return;
     hid.CancelIo(device);
-    // The cancelled read completes and signals the read event. The event is
-    // cleared only after a check, so a completion in between is still seen.
     for (;;) {
-        if (hid.GetOverlappedResult(device, &g_ovRead, &transferred, FALSE) || GetLastError() != ERROR_IO_INCOMPLETE)
+        if (ReadIsOver(hid, device, transferred))
             return;
         ResetEvent(g_ovRead.hEvent);
-        if (hid.GetOverlappedResult(device, &g_ovRead, &transferred, FALSE) || GetLastError() != ERROR_IO_INCOMPLETE)
+        if (ReadIsOver(hid, device, transferred))
             return;
         WaitForSingleObject(g_ovRead.hEvent, INFINITE);
     }
@@ -113,18 +142,25 @@ UINT __cdecl ReadThreadFun(LPVOID /*pParam*/)
             continue;
         }
 
-        // The buffer and g_ovRead serve one read at a time.
         finish();
-        hid.ReadOverlapped(device, buffer.data(), readLength, &g_ovRead);
-        readDevice = device;
-        if (!WaitForReadEvent())
-            break;
-        if (g_bDeviceOpen == 0)
+        if (!hid.ReadOverlapped(device, buffer.data(), readLength, &g_ovRead) && GetLastError() != ERROR_IO_PENDING) {
+            // Not started (a handle of a mouse that is gone): g_ovRead still
+            // holds the outcome of the read before, which must not be taken
+            // for a new report. Wait for a search to open the mouse again.
+            if (!WaitForReadEvent())
+                break;
             continue;
-
+        }
+        readDevice = device;
         DWORD transferred = 0;
-        if (hid.GetOverlappedResult(device, &g_ovRead, &transferred, TRUE) || GetLastError() != ERROR_IO_INCOMPLETE)
-            readDevice = nullptr;
+        const ReadOutcome outcome = WaitForRead(hid, device, transferred);
+        if (outcome == ReadOutcome::Stop)
+            break;
+        // With the mouse gone the read may still be pending; it is finished
+        // before the next one starts.
+        if (outcome == ReadOutcome::DeviceClosed)
+            continue;
+        readDevice = nullptr;
         if (transferred == 0 || !IsEventReport(buffer))
             continue;
 
@@ -173,6 +209,17 @@ BOOL CreateReadThread(LPVOID mainWindow)
     g_readThreadOwner.reset(thread);
     g_pReadThread = thread;
     return TRUE;
+}
+
+void ResumeReadThread()
+{
+    if (!g_pReadThread)
+        return;
+    g_pReadThread->ResumeThread();
+    // The search signals the event before it marks the link open; a thread
+    // that looked at the flag in between waits for this second signal.
+    if (g_ovRead.hEvent)
+        SetEvent(g_ovRead.hEvent);
 }
 
 void StopReadThread()

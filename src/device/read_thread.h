@@ -17,8 +17,8 @@ class CWinThread;
 extern HWND g_hMainWnd;
 
 // The thread object, from CreateReadThread to StopReadThread. The main
-// window resumes it when the mouse is found: at start-up, and on each arrival
-// (resuming a running thread does nothing).
+// window resumes it at start-up when the mouse was found, otherwise the
+// first arrival does (ResumeReadThread).
 extern CWinThread* g_pReadThread;
 
 // The receive buffer; the mouse's event reports are shorter. An event
@@ -36,6 +36,12 @@ UINT __cdecl ReadThreadFun(LPVOID pParam);
 // outputs "CreateEvent failed." and creates no thread. TRUE when the thread
 // exists.
 BOOL CreateReadThread(LPVOID mainWindow);
+
+// For the arrival handling, once g_bDeviceOpen is set after a successful
+// search: lets a thread left suspended run (resuming a running thread does
+// nothing) and wakes one that waits for the mouse. Does nothing without a
+// thread.
+void ResumeReadThread();
 
 // For the main window's end, before the device handles are closed: asks the
 // thread to end and wakes it wherever it waits (a pending read, the wait for

@@ -34,6 +34,8 @@ public:
     // Waits (at most a few seconds) for the next read the thread starts.
     bool WaitForRead() { return WaitForSingleObject(m_readStarted, 5000) == WAIT_OBJECT_0; }
     DWORD LastReadLength() const { return m_lastLength; }
+    // The next read fails at once, as on the handle of a mouse that is gone.
+    void FailNextRead() { m_failNextRead = true; }
 
     std::unique_ptr<HidInterfaceList> GetPresentInterfaces() override { return m_mouse.GetPresentInterfaces(); }
     HANDLE Open(const std::wstring& path, DWORD access, DWORD flags) override { return m_mouse.Open(path, access, flags); }
@@ -49,8 +51,12 @@ public:
     BOOL Read(HANDLE handle, void* report, DWORD length, DWORD* read) override { return m_mouse.Read(handle, report, length, read); }
     BOOL ReadOverlapped(HANDLE handle, void* report, DWORD length, OVERLAPPED* overlapped) override
     {
-        const BOOL result = m_mouse.ReadOverlapped(handle, report, length, overlapped);
-        const DWORD error = GetLastError();
+        BOOL result = FALSE;
+        DWORD error = ERROR_DEVICE_NOT_CONNECTED;
+        if (!m_failNextRead.exchange(false)) {
+            result = m_mouse.ReadOverlapped(handle, report, length, overlapped);
+            error = GetLastError();
+        }
         m_lastLength = length;
         SetEvent(m_readStarted);
         SetLastError(error);
@@ -66,6 +72,7 @@ private:
     EmulatedMouse& m_mouse;
     HANDLE m_readStarted = CreateEventW(nullptr, FALSE, FALSE, nullptr);
     std::atomic<DWORD> m_lastLength{0};
+    std::atomic<bool> m_failNextRead{false};
 };
 
 class ReadThreadTest : public EmulatedLinkTest {
@@ -180,9 +187,9 @@ TEST_F(ReadThreadTest, ThreadLeftSuspendedWithoutTheMouseRunsAfterTheFirstArriva
 
     mouse.Plug();
     ASSERT_TRUE(FindDevice());
-    g_pReadThread->ResumeThread();
+    ResumeReadThread();
     // A later arrival resumes it again, which does nothing to a running thread.
-    g_pReadThread->ResumeThread();
+    ResumeReadThread();
 
     mouse.ReportEvent(2, 4);
     PumpUntil(1);
@@ -193,18 +200,56 @@ TEST_F(ReadThreadTest, UnpluggingSendsNothingAndEventsFollowTheNextArrival)
 {
     ASSERT_TRUE(FindDevice());
     StartThread(true);
-    ASSERT_TRUE(watcher.WaitForRead());
+    mouse.ReportEvent(2, 5);
+    PumpUntil(1);
 
     mouse.Unplug();
     // The removal handling searches again and finds nothing.
     g_bDeviceOpen = FindDevice();
     EXPECT_FALSE(g_bDeviceOpen);
 
+    // The arrival handling: a search, the link marked open, the thread let run.
     mouse.Plug();
     ASSERT_TRUE(FindDevice());
+    g_bDeviceOpen = TRUE;
+    ResumeReadThread();
     mouse.ReportEvent(1, 3);
+    PumpUntil(2);
+    // Neither the removal nor the report read before it gave a message.
+    EXPECT_EQ(g_received, (std::vector<Notification>{{2, 5}, {1, 3}}));
+}
+
+TEST_F(ReadThreadTest, AReadThatCannotStartRepeatsNoEarlierReport)
+{
+    ASSERT_TRUE(FindDevice());
+    StartThread(true);
+    ASSERT_TRUE(watcher.WaitForRead());
+    watcher.FailNextRead();
+    mouse.ReportEvent(2, 5);
     PumpUntil(1);
-    EXPECT_EQ(g_received, (std::vector<Notification>{{1, 3}}));
+    ASSERT_TRUE(watcher.WaitForRead());
+
+    // Woken while no read runs, as by a search.
+    ResumeReadThread();
+    ASSERT_TRUE(watcher.WaitForRead());
+    mouse.ReportEvent(1, 3);
+    PumpUntil(2);
+    EXPECT_EQ(g_received, (std::vector<Notification>{{2, 5}, {1, 3}}));
+}
+
+TEST_F(ReadThreadTest, ThreadWaitingForTheMouseRunsWhateverTheMomentOfTheArrival)
+{
+    // The search wakes the thread before it marks the link open; the thread
+    // may look at the link in between. The arrival handling wakes it again.
+    ASSERT_TRUE(FindDevice());
+    g_bDeviceOpen = FALSE;
+    StartThread(true);
+    mouse.ReportEvent(3, 3);
+
+    g_bDeviceOpen = TRUE;
+    ResumeReadThread();
+    PumpUntil(1);
+    EXPECT_EQ(g_received, (std::vector<Notification>{{3, 3}}));
 }
 
 TEST_F(ReadThreadTest, ReadsNoMoreThanItsBufferWhateverTheCollectionReports)

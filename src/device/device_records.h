@@ -2,7 +2,7 @@
 // What the mouse is sent: the command codes, the three 128-byte device
 // records (profile block, button table, macro record), the 4-byte code of
 // each button function, how the records are built from a SettingsRecord,
-// and the single commands that other parts of the program send on their own.
+// and the single commands the rest of the program sends on their own.
 
 #include "device/settings_record.h"
 

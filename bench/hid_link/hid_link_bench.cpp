@@ -1,0 +1,55 @@
+// Real time the link spends on one 128-byte write to the emulated mouse, with
+// the protocol's pauses taken by a virtual clock. The link's own share must
+// stay under 1 % of the 200 ms those pauses take per transfer.
+
+#include "device/clock.h"
+#include "device/device_records.h"
+#include "device/emulated_mouse.h"
+#include "device/hid_link.h"
+
+#include <windows.h>
+
+#include <cstdio>
+
+int wmain()
+{
+    constexpr int kTransfers = 100;
+    constexpr double kProtocolPauseMs = 200.0;
+    constexpr double kBudgetMs = kProtocolPauseMs / 100.0;
+
+    EmulatedMouse mouse;
+    VirtualClock clock;
+    ScopedHidBackend useMouse(mouse);
+    ScopedClock useClock(clock);
+    if (!FindDevice()) {
+        std::fprintf(stderr, "the emulated mouse was not found\n");
+        return 1;
+    }
+
+    std::array<uint8_t, kTransferBufferSize> transfer{};
+    for (size_t i = 0; i < kDeviceRecordSize; ++i)
+        transfer[i] = static_cast<uint8_t>(i * 3);
+
+    LARGE_INTEGER frequency, start, end;
+    QueryPerformanceFrequency(&frequency);
+    QueryPerformanceCounter(&start);
+    for (int n = 0; n < kTransfers; ++n) {
+        DeviceCommand command{};
+        command.Code = kCmdWriteProfileBlock;
+        command.Arg1 = 1;
+        command.Arg2 = kRecordTransferLength;
+        SendCommandWithData(command, transfer);
+    }
+    QueryPerformanceCounter(&end);
+    CloseDeviceHandles();
+
+    const double totalMs = 1000.0 * static_cast<double>(end.QuadPart - start.QuadPart) /
+                           static_cast<double>(frequency.QuadPart);
+    const double perTransferMs = totalMs / kTransfers;
+    const bool stored = mouse.StoredProfileBlock(1).has_value() && mouse.Errors().empty();
+    std::printf("128-byte write, %d transfers: %.4f ms real time per transfer "
+                "(%.3f %% of the %.0f ms of protocol pauses; budget %.1f ms)%s\n",
+                kTransfers, perTransferMs, 100.0 * perTransferMs / kProtocolPauseMs, kProtocolPauseMs, kBudgetMs,
+                stored ? "" : " -- the mouse did not store the block");
+    return perTransferMs < kBudgetMs && stored ? 0 : 1;
+}

@@ -1,0 +1,55 @@
+#include "device/clock.h"
+#include "device/emulated_mouse.h"
+#include "device/hid_backend.h"
+#include "device/hid_link.h"
+#include "device/win32_hid.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+TEST(Clock, AVirtualClockAdvancesByEachPauseAndRecordsIt)
+{
+    VirtualClock clock(5000);
+    {
+        ScopedClock use(clock);
+        ClockSleep(100);
+        ClockSleep(10);
+        clock.Advance(7);
+        EXPECT_EQ(ClockTickCount(), 5117u);
+    }
+    EXPECT_EQ(clock.Pauses(), (std::vector<DWORD>{100, 10}));
+    // Back on the system clock: a pause of 0 does not touch the virtual one.
+    ClockSleep(0);
+    EXPECT_EQ(clock.Pauses().size(), 2u);
+}
+
+// The environment chooses the backend once; an installed one takes its place.
+TEST(HidBackendChoice, EmulatedByEnvironmentAndOverriddenByTests)
+{
+    _putenv_s("RV417_HID", "emulated");
+    HidBackend& chosen = Hid();
+    EXPECT_NE(dynamic_cast<EmulatedMouse*>(&chosen), nullptr);
+    _putenv_s("RV417_HID", "");
+    EXPECT_EQ(&Hid(), &chosen);
+
+    EmulatedMouse mine;
+    {
+        ScopedHidBackend use(mine);
+        EXPECT_EQ(&Hid(), &mine);
+    }
+    EXPECT_EQ(&Hid(), &chosen);
+}
+
+// The real backend under the link: on a machine without the mouse the search
+// walks every present interface through SetupAPI and ends without a handle.
+// (Wine reports no process handle count, so the emulated mouse counts them.)
+TEST(Win32HidSearch, EndsWithoutTheMouse)
+{
+    Win32Hid real;
+    ScopedHidBackend use(real);
+    EXPECT_FALSE(FindDevice());
+    EXPECT_FALSE(FindDevice());
+    EXPECT_FALSE(IsDeviceHandleValid(g_hDevCmd));
+    EXPECT_FALSE(IsDeviceHandleValid(g_hDevRead));
+}

@@ -54,6 +54,9 @@ public:
     // Encodes record.ini (m_strRecordIniPath) into the macro slots of g_Settings.
     void LoadMacrosFromIni();
 
+    // Reads the program's module path into m_strModulePath.
+    void RefreshModulePath();
+
     CString m_strModulePath;      // the program's full path
     CString m_strConfigPath;      // the profile file in use
     CString m_strStrIniPath;      // the caption file in use
@@ -69,7 +72,6 @@ public:
     CString m_strSensitivityX, m_strSensitivityY, m_strSensitivity, m_strMouseSpeed;
 
 private:
-    void RefreshModulePath();
     CString DataFile(const wchar_t* name) const;
     CString NumberedDataFile(const wchar_t* format, int n) const;
     // Reads the flag byte and up to a record's worth of bytes into g_Settings.

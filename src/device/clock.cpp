@@ -9,9 +9,26 @@ std::atomic<Clock*> g_clock{&g_systemClock};
 
 }  // namespace
 
+// The system's own pause ends late by up to its timer's granularity, and by
+// the 42 pauses of a full upload that adds up. A pause that paces the mouse
+// must last at least its length and need not last longer: the system pauses
+// for all but the last milliseconds, then the thread yields until the length
+// is reached.
 void SystemClock::Sleep(DWORD milliseconds)
 {
-    ::Sleep(milliseconds);
+    constexpr DWORD kYieldingMs = 2;
+    LARGE_INTEGER frequency, now;
+    QueryPerformanceFrequency(&frequency);
+    QueryPerformanceCounter(&now);
+    const LONGLONG end = now.QuadPart + static_cast<LONGLONG>(milliseconds) * frequency.QuadPart / 1000;
+    if (milliseconds > kYieldingMs)
+        ::Sleep(milliseconds - kYieldingMs);
+    for (;;) {
+        QueryPerformanceCounter(&now);
+        if (now.QuadPart >= end)
+            return;
+        SwitchToThread();
+    }
 }
 
 DWORD SystemClock::GetTickCount()

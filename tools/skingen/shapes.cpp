@@ -164,7 +164,9 @@ void strokePolyline(Canvas& canvas, const std::vector<PointF>& points, float wid
 {
     Gdiplus::Pen pen(gdi(colour), width);
     pen.SetLineJoin(Gdiplus::LineJoinMiterClipped);
-    pen.SetMiterLimit(2.5f);
+    // Right angles keep their corner; sharper joins are cut off close to the
+    // centre line instead of spiking out of a glyph's box.
+    pen.SetMiterLimit(1.5f);
     Gdiplus::GraphicsPath path;
     path.AddLines(points.data(), static_cast<INT>(points.size()));
     if (closed) {

@@ -8,6 +8,7 @@
 
 #include <cmath>
 #include <memory>
+#include <numbers>
 #include <string>
 #include <vector>
 
@@ -361,7 +362,7 @@ TEST(SkinImages, SpeedLevelsLightUpToTheirOwnWedge)
         return 18.0 * (11 - level) + 9.0;
     };
     auto litAt = [](const Picture& p, double degrees) {
-        const double a = degrees * 3.14159265358979 / 180.0;
+        const double a = degrees * std::numbers::pi / 180.0;
         const int x = static_cast<int>(std::lround(71 + 57 * std::cos(a)));
         const int y = static_cast<int>(std::lround(71 - 57 * std::sin(a)));
         return p.at(x, y).a == 255;

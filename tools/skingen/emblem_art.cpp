@@ -4,7 +4,10 @@
 #include "shapes.h"
 #include "stroke_font.h"
 
+#include <algorithm>
 #include <cmath>
+#include <numbers>
+#include <string>
 
 namespace skingen {
 
@@ -24,7 +27,7 @@ void drawRingSegments(Canvas& canvas, PointF centre, float inner, float outer, f
         Gdiplus::GraphicsPath arc;
         addRingSegment(arc, centre, inner, outer, from, to);
         canvas.shade(arc, [=](double x, double y) {
-            double a = std::atan2(y - centre.Y, x - centre.X) * 180.0 / 3.14159265358979;
+            double a = std::atan2(y - centre.Y, x - centre.X) * 180.0 / std::numbers::pi;
             while (a < from - 1.0) {
                 a += 360.0;
             }
@@ -131,7 +134,7 @@ void drawIcon(Canvas& canvas)
     const float width = std::max(2.0f, s * 0.085f);
     addRingSegment(ring, centre, outer - width, outer, 180.0f, 450.0f);
     canvas.shade(ring, [centre](double x, double y) {
-        double a = std::atan2(y - centre.Y, x - centre.X) * 180.0 / 3.14159265358979;
+        double a = std::atan2(y - centre.Y, x - centre.X) * 180.0 / std::numbers::pi;
         if (a < 180.0 - 1.0) {
             a += 360.0;
         }

@@ -3,6 +3,7 @@
 #include "shapes.h"
 #include "stroke_font.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <stdexcept>

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 
 namespace skingen {
 
@@ -247,7 +248,7 @@ void drawSideMouse(Canvas& canvas, const Placement& place)
         return Rgba(mix(Rgb{0x1A, 0x1C, 0x21}, Rgb{0x58, 0x5E, 0x6A}, light), 255);
     });
     for (int i = 0; i < 24; ++i) {
-        const float a = static_cast<float>(i) * 15.0f * 3.14159265f / 180.0f;
+        const float a = static_cast<float>(i) * 15.0f * std::numbers::pi_v<float> / 180.0f;
         const PointF outer(hub.X + place.len(14.0f) * std::cos(a), hub.Y + place.len(9.0f) * std::sin(a));
         const PointF inner(hub.X + place.len(11.5f) * std::cos(a), hub.Y + place.len(7.2f) * std::sin(a));
         strokeLine(canvas, inner, outer, place.len(1.0f), Rgba(pal::kGroove, 170));

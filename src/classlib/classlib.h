@@ -18,6 +18,7 @@
 #include "classlib/message_box.h"
 #include "classlib/message_map.h"
 #include "classlib/object.h"
+#include "classlib/scripted_dialogs.h"
 #include "classlib/scroll_bar.h"
 #include "classlib/static_control.h"
 #include "classlib/win_app.h"

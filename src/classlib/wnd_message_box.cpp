@@ -1,3 +1,4 @@
+#include "classlib/message_box.h"
 #include "classlib/wnd.h"
 
 #include "classlib/message_box.h"

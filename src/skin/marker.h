@@ -19,6 +19,7 @@ public:
     CDMarker() = default;
     ~CDMarker() override;
 
+    using CWnd::Create;
     // A visible child of `owner` at the rectangle (owner client coordinates)
     // with control `id`; resets the range to 0..10 and the position to 0.
     BOOL Create(int left, int top, int right, int bottom, CWnd* owner, UINT id);

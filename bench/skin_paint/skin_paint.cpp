@@ -10,6 +10,7 @@
 #include "skin/bitmap_btn.h"
 #include "skin/marker.h"
 #include "skin/skin_draw.h"
+#include "support/png_file.h"
 
 #include <gdiplus.h>
 
@@ -21,33 +22,14 @@
 
 namespace {
 
-bool PngEncoder(CLSID* clsid)
-{
-    UINT count = 0, size = 0;
-    Gdiplus::GetImageEncodersSize(&count, &size);
-    std::vector<BYTE> storage(size);
-    auto* encoders = reinterpret_cast<Gdiplus::ImageCodecInfo*>(storage.data());
-    Gdiplus::GetImageEncoders(count, size, encoders);
-    for (UINT i = 0; i < count; ++i)
-        if (std::wstring(encoders[i].MimeType) == L"image/png") {
-            *clsid = encoders[i].Clsid;
-            return true;
-        }
-    return false;
-}
-
 // A picture of the size the program's skins have, with a gradient so the
 // encoder cannot shrink it to nothing; `alpha` varies the transparency.
 void WritePicture(const std::wstring& path, int width, int height, bool alpha)
 {
-    Gdiplus::Bitmap bitmap(width, height, alpha ? PixelFormat32bppARGB : PixelFormat24bppRGB);
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x)
-            bitmap.SetPixel(x, y, Gdiplus::Color(alpha ? static_cast<BYTE>((x * 7 + y) & 0xFF) : 255,
-                                                 static_cast<BYTE>(x * 3), static_cast<BYTE>(y * 5), 90));
-    CLSID png;
-    if (PngEncoder(&png))
-        bitmap.Save(path.c_str(), &png, nullptr);
+    WritePngFile(path, width, height, [alpha](int x, int y) {
+        return Rgba{static_cast<BYTE>(x * 3), static_cast<BYTE>(y * 5), 90,
+                    alpha ? static_cast<BYTE>((x * 7 + y) & 0xFF) : BYTE{255}};
+    }, alpha);
 }
 
 bool LoadPicture(const std::wstring& path, CBitmap& bitmap)

@@ -6,8 +6,8 @@
 #include "classlib/gdi.h"
 #include "classlib/gdiplus_session.h"
 #include "classlib/wnd.h"
+#include "support/png_file.h"
 
-#include <gdiplus.h>
 #include <gtest/gtest.h>
 
 #include <string>
@@ -15,29 +15,12 @@
 
 namespace skintest {
 
-struct Rgba { BYTE r, g, b, a; };
-
 // Writes `pixels` (rows top down) as a PNG, with or without an alpha channel.
 inline void WritePng(const std::wstring& path, int width, const std::vector<Rgba>& pixels, bool alpha)
 {
-    ASSERT_TRUE(EnsureGdiplusStarted());
     const int height = static_cast<int>(pixels.size()) / width;
-    Gdiplus::Bitmap bitmap(width, height, alpha ? PixelFormat32bppARGB : PixelFormat24bppRGB);
-    for (int i = 0; i < width * height; ++i) {
-        const Rgba& p = pixels[static_cast<size_t>(i)];
-        bitmap.SetPixel(i % width, i / width, Gdiplus::Color(p.a, p.r, p.g, p.b));
-    }
-    UINT count = 0, size = 0;
-    Gdiplus::GetImageEncodersSize(&count, &size);
-    std::vector<BYTE> storage(size);
-    auto* encoders = reinterpret_cast<Gdiplus::ImageCodecInfo*>(storage.data());
-    Gdiplus::GetImageEncoders(count, size, encoders);
-    for (UINT i = 0; i < count; ++i)
-        if (std::wstring(encoders[i].MimeType) == L"image/png") {
-            ASSERT_EQ(bitmap.Save(path.c_str(), &encoders[i].Clsid, nullptr), Gdiplus::Ok);
-            return;
-        }
-    FAIL() << "no PNG encoder";
+    ASSERT_TRUE(WritePngFile(path, width, height,
+                             [&](int x, int y) { return pixels[static_cast<size_t>(y * width + x)]; }, alpha));
 }
 
 // A memory device context over a screen-format bitmap; `Own` selects one

@@ -18,6 +18,7 @@
 #include <windows.h>
 
 class CDC;
+class CWnd;
 
 class CGdiObject {
 public:
@@ -166,6 +167,9 @@ public:
 class CPaintDC : public CDC {
 public:
     explicit CPaintDC(HWND window);
+    // For a window object (any class derived from CWnd).
+    template <class Window, class = decltype(static_cast<CWnd*>(static_cast<Window*>(nullptr)))>
+    explicit CPaintDC(Window* window) : CPaintDC(window->m_hWnd) {}
     ~CPaintDC() override;
     CPaintDC(CPaintDC&&) = delete;
 
@@ -179,6 +183,9 @@ protected:
 class CClientDC : public CDC {
 public:
     explicit CClientDC(HWND window);
+    // For a window object (any class derived from CWnd).
+    template <class Window, class = decltype(static_cast<CWnd*>(static_cast<Window*>(nullptr)))>
+    explicit CClientDC(Window* window) : CClientDC(window->m_hWnd) {}
     ~CClientDC() override;
     CClientDC(CClientDC&&) = delete;
 
@@ -190,6 +197,9 @@ protected:
 class CWindowDC : public CDC {
 public:
     explicit CWindowDC(HWND window);
+    // For a window object (any class derived from CWnd).
+    template <class Window, class = decltype(static_cast<CWnd*>(static_cast<Window*>(nullptr)))>
+    explicit CWindowDC(Window* window) : CWindowDC(window->m_hWnd) {}
     ~CWindowDC() override;
     CWindowDC(CWindowDC&&) = delete;
 

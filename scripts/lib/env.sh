@@ -8,10 +8,23 @@ export WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES="mscoree,mshtml="
 export WINEARCH=win64
 
-# Creates the Wine prefix once, with the Chinese font faces the program asks
-# for mapped to an installed CJK font.
+# Prepares the Wine prefix; each step runs once per prefix.
 init_wine_prefix() {
-  [ -f "$WINEPREFIX/.rv417-ready" ] && return 0
+  if [ ! -f "$WINEPREFIX/.rv417-ready" ]; then
+    create_wine_prefix
+  fi
+  # Windows are not handed to a window manager: the virtual display has none,
+  # and Wine would wait two seconds for one each time a window is hidden.
+  if [ ! -f "$WINEPREFIX/.rv417-unmanaged" ]; then
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+    wineserver -w
+    touch "$WINEPREFIX/.rv417-unmanaged"
+  fi
+}
+
+# Creates the Wine prefix, with the Chinese font faces the program asks for
+# mapped to an installed CJK font.
+create_wine_prefix() {
   mkdir -p "$WINEPREFIX"
   wineboot -i >/dev/null 2>&1 || true
   wineserver -w

@@ -1,8 +1,10 @@
-#include <windows.h>
+#include "classlib/win_app.h"
 
-// The program's entry point. The application object takes over here once the
-// windows exist; until then the program starts and ends quietly.
-int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
-{
-    return 0;
-}
+// The application object. The class library's entry point runs it; until the
+// windows exist it starts and ends quietly.
+class CPlaceholderApp : public CWinApp {
+public:
+    BOOL InitInstance() override { return FALSE; }
+};
+
+CPlaceholderApp theApp;

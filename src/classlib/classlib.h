@@ -1,0 +1,20 @@
+#pragma once
+// Every public header of the class library.
+
+#include "classlib/button.h"
+#include "classlib/collections.h"
+#include "classlib/cstring.h"
+#include "classlib/debug_output.h"
+#include "classlib/dialog.h"
+#include "classlib/edit.h"
+#include "classlib/gdi.h"
+#include "classlib/geometry.h"
+#include "classlib/image.h"
+#include "classlib/list_box.h"
+#include "classlib/menu.h"
+#include "classlib/message_map.h"
+#include "classlib/object.h"
+#include "classlib/scroll_bar.h"
+#include "classlib/static_control.h"
+#include "classlib/win_app.h"
+#include "classlib/wnd.h"

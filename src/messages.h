@@ -1,0 +1,10 @@
+#pragma once
+// The program's private window messages, each with its value. Senders and
+// receivers include this header so that a value is defined in one place only.
+
+#include <windows.h>
+
+// Image sliders to their owner: wParam = the new position, lParam = the
+// slider's control id.
+constexpr UINT WM_MARKER_POS = 0x2B15;    // position chosen (release; vertical sliders also while dragging)
+constexpr UINT WM_MARKER_TRACK = 0x2B16;  // position while a horizontal slider is dragged

@@ -2,6 +2,7 @@
 // Helpers shared by the tests.
 
 #include <string>
+#include <vector>
 
 // A fresh, empty folder under the system's temporary folder, removed with
 // everything in it when the object goes.
@@ -19,3 +20,16 @@ public:
 private:
     std::wstring m_path;
 };
+
+// Text files as the program's .ini files hold them: UTF-16LE with a
+// byte-order mark.
+void WriteUtf16File(const std::wstring& path, const std::wstring& text);
+// The text of a UTF-16LE file after its byte-order mark; empty when the
+// file is missing. `hasByteOrderMark` (when given) tells whether it had one.
+std::wstring ReadUtf16File(const std::wstring& path, bool* hasByteOrderMark = nullptr);
+// The non-blank lines of a file as above, line breaks removed.
+std::vector<std::wstring> IniFileLines(const std::wstring& path);
+
+// Raw bytes of a file (empty when missing) and a file of the given bytes.
+std::vector<unsigned char> ReadBinaryFile(const std::wstring& path);
+void WriteBinaryFile(const std::wstring& path, const void* data, size_t size);

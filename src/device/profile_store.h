@@ -1,0 +1,79 @@
+#pragma once
+// The six profiles and the factory profile in their files beside the program:
+// finding the current profile, loading and saving its settings record, its
+// button captions, and the macros re-encoded from record.ini.
+//
+// CProfileStore holds the paths and captions the main window works with; the
+// main window owns one and calls these operations on the UI thread.
+
+#include "classlib/cstring.h"
+
+#include <array>
+#include <cstdint>
+
+constexpr int kProfileCount = 6;
+// "Item1" .. "Item12" of a caption file; the first seven are the captions of
+// the button assignment boxes.
+constexpr int kCaptionCount = 12;
+constexpr int kAssignBoxCount = 7;
+
+// The current profile, 0..5.
+extern uint8_t g_nCurProfile;
+// The flag byte of the profile file read last.
+extern uint8_t g_FirstRunFlag;
+// 1 while the factory settings are being restored: the load then takes the
+// factory files config.bin and str.ini.
+extern uint8_t g_bRestoreDefaults;
+
+class CProfileStore {
+public:
+    // Gives the program's module path; tests point it into a folder of their own.
+    using ModulePathSource = CString (*)();
+    explicit CProfileStore(ModulePathSource modulePathSource = nullptr);
+
+    // Finds the current profile in str.ini's list and loads its record into
+    // g_Settings; then re-encodes the macros of record.ini into the record's
+    // macro slots. An invalid list ("ItemCount" missing, 0 or above 6) loads
+    // nothing at all.
+    void LoadCurrentProfile();
+    // Writes g_Settings into the current profile's file. A missing profile
+    // file is never created.
+    void SaveCurrentProfile();
+    // Loads profile n into g_Settings, macro slots as stored in its file, and
+    // points the caption file at str<n>.ini. g_nCurProfile is not changed.
+    void LoadProfile(int n);
+
+    // The twelve captions and the skin and pointer strings of the caption file.
+    void ReadStrIni();
+    void ReadStrIniFrom(const CString& path);
+    // "Item1" .. "Item7" = the captions of the seven assignment boxes
+    // (m_strItem[0..6]), in the language's section of the caption file.
+    void WriteStrIni();
+    void WriteStrIniTo(const CString& path);
+
+    // Encodes record.ini (m_strRecordIniPath) into the macro slots of g_Settings.
+    void LoadMacrosFromIni();
+
+    CString m_strModulePath;      // the program's full path
+    CString m_strConfigPath;      // the profile file in use
+    CString m_strStrIniPath;      // the caption file in use
+    CString m_strRecordIniPath;   // record.ini, for LoadMacrosFromIni
+    std::array<CString, kCaptionCount> m_strItem;
+    // The application's paths of record.ini and str.ini, for the macro
+    // windows and the profile list window.
+    CString m_strRecordIni;
+    CString m_strStrIni;
+
+    // Read from the caption file with the captions; nothing uses them.
+    CString m_strRColor, m_strGColor, m_strBColor, m_strSkinPath;
+    CString m_strSensitivityX, m_strSensitivityY, m_strSensitivity, m_strMouseSpeed;
+
+private:
+    void RefreshModulePath();
+    CString DataFile(const wchar_t* name) const;
+    CString NumberedDataFile(const wchar_t* format, int n) const;
+    // Reads the flag byte and up to a record's worth of bytes into g_Settings.
+    void ReadProfileFile(const wchar_t* missingText);
+
+    ModulePathSource m_modulePathSource;
+};

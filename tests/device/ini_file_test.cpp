@@ -1,0 +1,66 @@
+#include "device/ini_file.h"
+
+#include "device/leading_decimal.h"
+#include "support/test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+
+namespace {
+
+TEST(LeadingDecimal, ReadsLikeTheRuntimeButSaturates)
+{
+    const struct {
+        const wchar_t* text;
+        int value;
+    } cases[] = {
+        {L"", 0},           {L"abc", 0},           {L"12abc", 12},        {L"  42", 42},
+        {L"-7", -7},        {L"+8", 8},            {L"50 ms", 50},        {L"1 2", 1},
+        {L"2147483647", INT_MAX},  {L"2147483648", INT_MAX},  {L"99999999999999999999", INT_MAX},
+        {L"-2147483648", INT_MIN}, {L"-99999999999999999999", INT_MIN}, {L"- 5", 0},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(LeadingDecimal(c.text), c.value) << testing::PrintToString(std::wstring(c.text));
+    EXPECT_EQ(LeadingDecimal(nullptr), 0);
+}
+
+TEST(IniFile, CreatedFilesAreUnicodeAndKeepNamesInAnyScript)
+{
+    TempFolder folder;
+    const CString path = folder.file(L"names.ini").c_str();
+    EXPECT_TRUE(WriteIniValue(path, L"宏_1", L"名前", L"Makro Größe"));
+    WriteIniValue(path, L"MacroName", L"0", L"巨集_2");
+
+    bool hasMark = false;
+    ReadUtf16File(path.str(), &hasMark);
+    EXPECT_TRUE(hasMark);
+    EXPECT_EQ(ReadIniValue(path, L"宏_1", L"名前"), L"Makro Größe");
+    EXPECT_EQ(ReadIniValue(path, L"MacroName", L"0"), L"巨集_2");
+    EXPECT_EQ(ReadIniValue(path, L"MacroName", L"1"), L"");
+    EXPECT_EQ(ReadIniNumber(path, L"MacroName", L"1"), 0);
+}
+
+TEST(IniNames, ListsKeysAndSectionsWithoutRegardToLetterCase)
+{
+    TempFolder folder;
+    const std::wstring path = folder.file(L"names.ini");
+    // Long enough that the list does not fit the first buffer.
+    std::wstring text = L"[Macro]\r\nITEM0=x\r\n";
+    for (int i = 1; i < 2000; ++i)
+        text += L"Item" + std::to_wstring(i) + L"=x\r\n";
+    text += L"[宏_1]\r\nk=v\r\n";
+    WriteUtf16File(path, text);
+
+    const IniNames keys = ReadIniKeyNames(path.c_str(), L"macro");
+    EXPECT_TRUE(keys.Contains(L"Item0"));
+    EXPECT_TRUE(keys.Contains(L"item1999"));
+    EXPECT_FALSE(keys.Contains(L"Item2000"));
+    const IniNames sections = ReadIniSectionNames(path.c_str());
+    EXPECT_TRUE(sections.Contains(L"MACRO"));
+    EXPECT_TRUE(sections.Contains(L"宏_1"));
+    EXPECT_FALSE(sections.Contains(L""));
+    EXPECT_FALSE(ReadIniKeyNames(folder.file(L"missing.ini").c_str(), L"Macro").Contains(L"Item0"));
+}
+
+}  // namespace

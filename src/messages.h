@@ -8,3 +8,8 @@
 // slider's control id.
 constexpr UINT WM_MARKER_POS = 0x2B15;    // position chosen (release; vertical sliders also while dragging)
 constexpr UINT WM_MARKER_TRACK = 0x2B16;  // position while a horizontal slider is dragged
+
+// The in-place list item editor to its list box when editing has ended,
+// committed or cancelled: wParam = the edit control's id (1), lParam = the
+// index of the edited item.
+constexpr UINT WM_LEBEDIT_END = WM_USER + 100;  // 0x0464

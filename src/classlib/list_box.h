@@ -16,37 +16,31 @@ public:
     }
 
     // Each returns what the list box answers (an index, a count or LB_ERR).
-    int AddString(LPCWSTR text) { return Send(LB_ADDSTRING, 0, text); }
-    int InsertString(int index, LPCWSTR text) { return Send(LB_INSERTSTRING, static_cast<WPARAM>(index), text); }
-    int DeleteString(UINT index) { return static_cast<int>(SendMessage(LB_DELETESTRING, index)); }
-    void ResetContent() { SendMessage(LB_RESETCONTENT); }
-    int GetCount() const { return static_cast<int>(SendMessage(LB_GETCOUNT)); }
-    int GetCurSel() const { return static_cast<int>(SendMessage(LB_GETCURSEL)); }
-    int SetCurSel(int index) { return static_cast<int>(SendMessage(LB_SETCURSEL, static_cast<WPARAM>(index))); }
-    int GetTextLen(int index) const { return static_cast<int>(SendMessage(LB_GETTEXTLEN, static_cast<WPARAM>(index))); }
+    int AddString(LPCWSTR text) { return Send(LB_ADDSTRING, 0, Text(text)); }
+    int InsertString(int index, LPCWSTR text) { return Send(LB_INSERTSTRING, Index(index), Text(text)); }
+    int DeleteString(UINT index) { return Send(LB_DELETESTRING, index); }
+    void ResetContent() { Send(LB_RESETCONTENT); }
+    int GetCount() const { return Send(LB_GETCOUNT); }
+    int GetCurSel() const { return Send(LB_GETCURSEL); }
+    int SetCurSel(int index) { return Send(LB_SETCURSEL, Index(index)); }
+    int GetTextLen(int index) const { return Send(LB_GETTEXTLEN, Index(index)); }
     // `buffer` must hold GetTextLen(index) + 1 characters.
-    int GetText(int index, LPWSTR buffer) const { return Send(LB_GETTEXT, static_cast<WPARAM>(index), buffer); }
+    int GetText(int index, LPWSTR buffer) const { return Send(LB_GETTEXT, Index(index), Text(buffer)); }
     // Leaves `text` empty for an index outside the list.
     void GetText(int index, CString& text) const;
     int GetItemRect(int index, LPRECT rect) const
     {
-        return static_cast<int>(SendMessage(LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(rect)));
+        return Send(LB_GETITEMRECT, Index(index), reinterpret_cast<LPARAM>(rect));
     }
-    int SetItemData(int index, DWORD_PTR data)
-    {
-        return static_cast<int>(SendMessage(LB_SETITEMDATA, static_cast<WPARAM>(index), static_cast<LPARAM>(data)));
-    }
-    DWORD_PTR GetItemData(int index) const
-    {
-        return static_cast<DWORD_PTR>(SendMessage(LB_GETITEMDATA, static_cast<WPARAM>(index)));
-    }
+    int SetItemData(int index, DWORD_PTR data) { return Send(LB_SETITEMDATA, Index(index), static_cast<LPARAM>(data)); }
+    DWORD_PTR GetItemData(int index) const { return static_cast<DWORD_PTR>(SendMessage(LB_GETITEMDATA, Index(index))); }
     // The first item after `startAfter` (-1: from the top) whose text starts
     // with `prefix`, without regard to case.
-    int FindString(int startAfter, LPCWSTR prefix) const { return Send(LB_FINDSTRING, static_cast<WPARAM>(startAfter), prefix); }
-    int SetItemHeight(int index, UINT height)
+    int FindString(int startAfter, LPCWSTR prefix) const
     {
-        return static_cast<int>(SendMessage(LB_SETITEMHEIGHT, static_cast<WPARAM>(index), MAKELPARAM(height, 0)));
+        return Send(LB_FINDSTRING, Index(startAfter), Text(prefix));
     }
+    int SetItemHeight(int index, UINT height) { return Send(LB_SETITEMHEIGHT, Index(index), MAKELPARAM(height, 0)); }
 
     virtual void DrawItem(LPDRAWITEMSTRUCT item);
     virtual void MeasureItem(LPMEASUREITEMSTRUCT item);
@@ -54,8 +48,10 @@ public:
     BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
 
 private:
-    int Send(UINT message, WPARAM wParam, const wchar_t* text) const
+    int Send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const
     {
-        return static_cast<int>(SendMessage(message, wParam, reinterpret_cast<LPARAM>(text)));
+        return static_cast<int>(SendMessage(message, wParam, lParam));
     }
+    static WPARAM Index(int index) { return static_cast<WPARAM>(index); }
+    static LPARAM Text(const wchar_t* text) { return reinterpret_cast<LPARAM>(text); }
 };

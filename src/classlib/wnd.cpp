@@ -4,6 +4,12 @@
 #include "classlib/win_app.h"
 #include "classlib/window_map.h"
 
+namespace {
+
+bool IsCtlColor(UINT message) { return message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC; }
+
+}  // namespace
+
 // --- Objects and handles ---
 
 CWnd::~CWnd()
@@ -149,7 +155,7 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result)
     } else {
         if (message == WM_DRAWITEM || message == WM_MEASUREITEM)
             handled = RouteOwnerDraw(message, wParam, lParam, &value);
-        else if (message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC)
+        else if (IsCtlColor(message) && reinterpret_cast<HWND>(lParam) != m_hWnd)
             handled = ReflectToChild(reinterpret_cast<HWND>(lParam), message, wParam, lParam, &value);
         if (!handled)
             handled = msgmap::Dispatch(*this, msgmap::Route::Message, {message, wParam, lParam}, value);

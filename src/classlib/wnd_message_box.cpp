@@ -1,6 +1,7 @@
+#include "classlib/message_box.h"
 #include "classlib/wnd.h"
 
 int CWnd::MessageBox(LPCWSTR text, LPCWSTR caption, UINT type)
 {
-    return ::MessageBoxW(m_hWnd, text, caption, type);
+    return ShowMessageBox(m_hWnd, text, caption, type);
 }

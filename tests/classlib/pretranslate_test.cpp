@@ -94,7 +94,8 @@ TEST_F(PreTranslateWalk, TrueStopsTheWalkAndTheDispatch)
 
 TEST_F(PreTranslateWalk, WindowsWithoutObjectsArePassedOver)
 {
-    const HWND plain = ::CreateWindowExW(0, L"STATIC", L"", WS_CHILD, 0, 0, 10, 10, grandchild, nullptr, nullptr, nullptr);
+    const HWND plain =
+        ::CreateWindowExW(0, L"STATIC", L"", WS_CHILD, 0, 0, 10, 10, grandchild, nullptr, nullptr, nullptr);
     ASSERT_NE(plain, nullptr);
     g_log.clear();
     ::PostMessageW(plain, kProbe, 0, 0);

@@ -1,3 +1,4 @@
+#include "classlib/scripted_dialogs.h"
 #include "classlib/wnd.h"
 
 #include "window_test_helpers.h"
@@ -136,24 +137,20 @@ TEST(WindowBinding, ChildOfDefaultClassReportsItsIdAndParent)
     EXPECT_EQ(parent.GetDlgItem(42), &child);
 }
 
-TEST(WindowBinding, RegisteredClassIsReusedForTheSameParameters)
-{
-    LPCWSTR first = AfxRegisterWndClass(0);
-    LPCWSTR second = AfxRegisterWndClass(0);
-    ASSERT_NE(first, nullptr);
-    EXPECT_EQ(first, second);
-    EXPECT_STRNE(first, AfxRegisterWndClass(CS_DBLCLKS));
-}
-
-TEST(WindowBinding, StyleChangesReportWhetherAnythingChanged)
+TEST(WindowBinding, MessageBoxIsOwnedByTheWindowAndTakesScriptedAnswers)
 {
     CWnd window;
-    ASSERT_TRUE(CreateTopLevel(window, WS_POPUP | WS_BORDER));
-    EXPECT_TRUE(window.ModifyStyle(WS_BORDER, 0, SWP_FRAMECHANGED));
-    EXPECT_FALSE(window.GetStyle() & WS_BORDER);
-    EXPECT_FALSE(window.ModifyStyle(WS_BORDER, 0));
-    EXPECT_TRUE(window.ModifyStyleEx(0, WS_EX_TOOLWINDOW));
-    EXPECT_TRUE(window.GetExStyle() & WS_EX_TOOLWINDOW);
+    ASSERT_TRUE(CreateTopLevel(window));
+    ScriptedDialogs::Reset();
+    ScriptedDialogs::AnswerMessageBox(IDNO);
+    EXPECT_EQ(window.MessageBox(L"Delete?", L"Profiles", MB_YESNO), IDNO);
+    const auto calls = ScriptedDialogs::MessageBoxCalls();
+    ASSERT_EQ(calls.size(), 1u);
+    EXPECT_EQ(calls[0].owner, window.m_hWnd);
+    EXPECT_EQ(calls[0].text, L"Delete?");
+    EXPECT_EQ(calls[0].caption, L"Profiles");
+    EXPECT_EQ(calls[0].type, static_cast<UINT>(MB_YESNO));
+    ScriptedDialogs::Reset();
 }
 
 }  // namespace

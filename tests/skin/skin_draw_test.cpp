@@ -1,105 +1,87 @@
 #include "skin/skin_draw.h"
 
 #include "skin/app_dir.h"
-#include "skin_pictures.h"
+#include "skin_test_helpers.h"
 #include "support/test_support.h"
 
 #include <gtest/gtest.h>
 
-#include <string>
-
-using skintest::Canvas;
-using skintest::Rgba;
-using skintest::WriteFlatPng;
-using skintest::WritePng;
+using namespace skintest;
 
 namespace {
 
 constexpr COLORREF kBlue = RGB(0, 0, 255);
-constexpr COLORREF kBlack = RGB(0, 0, 0);
 
-std::wstring AppPath(const wchar_t* relative)
+CBitmap Flat(int width, int height, COLORREF fill)
 {
-    return std::wstring(g_szAppDir) + relative;
+    CBitmap bitmap;
+    PaintBitmap(bitmap, width, height, [fill](int, int) { return fill; });
+    return bitmap;
 }
+
+struct Canvas {
+    Canvas(int width, int height, COLORREF fill) : bitmap(Flat(width, height, fill)), memory(bitmap) {}
+    CBitmap bitmap;
+    MemoryDC memory;
+};
+
+COLORREF Gradient(int x, int y) { return RGB(x * 10, y * 10, 100); }
 
 } // namespace
 
-TEST(DrawPngWithAlpha, TransparentPixelsLeaveTheDestination)
-{
-    TempFolder dir;
-    WriteFlatPng(dir.file(L"clear.png"), 4, 4, {200, 10, 10, 0}, true);
-    Canvas canvas(8, 8, kBlue);
-
-    EXPECT_EQ(DrawPngWithAlpha(&canvas.dc, dir.file(L"clear.png").c_str(), 2, 2), 1);
-    for (int y = 0; y < 8; ++y)
-        for (int x = 0; x < 8; ++x)
-            ASSERT_EQ(canvas.At(x, y), kBlue) << x << "," << y;
-}
-
-TEST(DrawPngWithAlpha, HalfTransparentColourIsPremultipliedRoundingDown)
+TEST(DrawPngWithAlpha, BlendsFromPremultipliedColourRoundedDown)
 {
     TempFolder dir;
     // Over black the blend leaves exactly the premultiplied colour:
-    // 255*128/255 = 128; 200*128/255 = 100.4; 51*128/255 = 25.6 (floor 25).
-    WritePng(dir.file(L"half.png"), 2, {{255, 255, 255, 128}, {200, 100, 51, 128}}, true);
-    Canvas canvas(4, 1, kBlack);
+    // 255*128/255 = 128; 200*128/255 = 100.4; 51*128/255 = 25.6 gives 25.
+    // A pixel of alpha 0 leaves the black.
+    WritePng(dir.file(L"a.png"), 3, {{255, 255, 255, 128}, {200, 100, 51, 128}, {250, 20, 20, 0}}, true);
+    Canvas canvas(5, 1, RGB(0, 0, 0));
 
-    ASSERT_EQ(DrawPngWithAlpha(&canvas.dc, dir.file(L"half.png").c_str(), 1, 0), 1);
-    EXPECT_EQ(canvas.At(0, 0), kBlack);
-    EXPECT_EQ(canvas.At(1, 0), RGB(128, 128, 128));
-    EXPECT_EQ(canvas.At(2, 0), RGB(100, 50, 25));
-    EXPECT_EQ(canvas.At(3, 0), kBlack);
+    ASSERT_EQ(DrawPngWithAlpha(&canvas.memory.dc, dir.file(L"a.png").c_str(), 1, 0), 1);
+    EXPECT_EQ(canvas.memory.At(1, 0), RGB(128, 128, 128));
+    EXPECT_EQ(canvas.memory.At(2, 0), RGB(100, 50, 25));
+    EXPECT_EQ(canvas.memory.At(3, 0), RGB(0, 0, 0));
 }
 
 TEST(DrawPngWithAlpha, OpaquePictureIsCopiedAtNaturalSize)
 {
     TempFolder dir;
-    WritePng(dir.file(L"rgb.png"), 3, {
-        {10, 20, 30, 255}, {40, 50, 60, 255}, {70, 80, 90, 255},
-        {1, 2, 3, 255}, {250, 240, 230, 255}, {0, 0, 0, 255},
-    }, false);
-    Canvas canvas(12, 12, kBlue);
+    WritePng(dir.file(L"rgb.png"), 2, {{10, 20, 30, 255}, {40, 50, 60, 255}, {1, 2, 3, 255}, {0, 0, 0, 255}}, false);
+    Canvas canvas(6, 6, kBlue);
 
-    ASSERT_EQ(DrawPngWithAlpha(&canvas.dc, dir.file(L"rgb.png").c_str(), 5, 7), 1);
-    EXPECT_EQ(canvas.At(5, 7), RGB(10, 20, 30));
-    EXPECT_EQ(canvas.At(7, 7), RGB(70, 80, 90));
-    EXPECT_EQ(canvas.At(6, 8), RGB(250, 240, 230));
-    EXPECT_EQ(canvas.At(7, 8), kBlack);
-    // Nothing outside the picture's own 3 x 2 pixels.
-    EXPECT_EQ(canvas.At(4, 7), kBlue);
-    EXPECT_EQ(canvas.At(8, 7), kBlue);
-    EXPECT_EQ(canvas.At(5, 6), kBlue);
-    EXPECT_EQ(canvas.At(5, 9), kBlue);
+    ASSERT_EQ(DrawPngWithAlpha(&canvas.memory.dc, dir.file(L"rgb.png").c_str(), 2, 3), 1);
+    EXPECT_EQ(canvas.memory.At(2, 3), RGB(10, 20, 30));
+    EXPECT_EQ(canvas.memory.At(3, 3), RGB(40, 50, 60));
+    EXPECT_EQ(canvas.memory.At(3, 4), RGB(0, 0, 0));
+    for (POINT outside : {POINT{1, 3}, POINT{4, 3}, POINT{2, 2}, POINT{2, 5}})
+        EXPECT_EQ(canvas.memory.At(outside.x, outside.y), kBlue);
 }
 
-TEST(DrawPngWithAlpha, NullContextOrMissingFileDrawsNothing)
+TEST(DrawPngWithAlpha, NullContextOrUnreadableFileDrawsNothing)
 {
     TempFolder dir;
-    WriteFlatPng(dir.file(L"red.png"), 2, 2, {255, 0, 0, 255}, false);
-    Canvas canvas(4, 4, kBlue);
+    WritePng(dir.file(L"red.png"), 1, {{255, 0, 0, 255}}, false);
+    Canvas canvas(2, 2, kBlue);
     CDC noContext;
 
     EXPECT_EQ(DrawPngWithAlpha(nullptr, dir.file(L"red.png").c_str(), 0, 0), 0);
     EXPECT_EQ(DrawPngWithAlpha(&noContext, dir.file(L"red.png").c_str(), 0, 0), 0);
-    EXPECT_EQ(DrawPngWithAlpha(&canvas.dc, dir.file(L"absent.png").c_str(), 0, 0), 0);
-    EXPECT_EQ(DrawPngWithAlpha(&canvas.dc, nullptr, 0, 0), 0);
-    EXPECT_EQ(canvas.At(0, 0), kBlue);
+    EXPECT_EQ(DrawPngWithAlpha(&canvas.memory.dc, dir.file(L"absent.png").c_str(), 0, 0), 0);
+    EXPECT_EQ(DrawPngWithAlpha(&canvas.memory.dc, nullptr, 0, 0), 0);
+    EXPECT_EQ(canvas.memory.At(0, 0), kBlue);
 }
 
-TEST(DrawPngWithAlpha, EveryCallReadsTheFileAgain)
+TEST(DrawPngWithAlpha, ReadsTheFileOnEveryCall)
 {
     TempFolder dir;
     const std::wstring path = dir.file(L"changing.png");
-    Canvas canvas(2, 2, kBlue);
-
-    WriteFlatPng(path, 2, 2, {0, 200, 0, 255}, true);
-    ASSERT_EQ(DrawPngWithAlpha(&canvas.dc, path.c_str(), 0, 0), 1);
-    EXPECT_EQ(canvas.At(0, 0), RGB(0, 200, 0));
-
-    WriteFlatPng(path, 2, 2, {200, 0, 0, 255}, true);
-    ASSERT_EQ(DrawPngWithAlpha(&canvas.dc, path.c_str(), 0, 0), 1);
-    EXPECT_EQ(canvas.At(0, 0), RGB(200, 0, 0));
+    Canvas canvas(1, 1, kBlue);
+    WritePng(path, 1, {{0, 200, 0, 255}}, true);
+    DrawPngWithAlpha(&canvas.memory.dc, path.c_str(), 0, 0);
+    WritePng(path, 1, {{200, 0, 0, 255}}, true);
+    DrawPngWithAlpha(&canvas.memory.dc, path.c_str(), 0, 0);
+    EXPECT_EQ(canvas.memory.At(0, 0), RGB(200, 0, 0));
 }
 
 TEST(DrawPngWithAlpha, CallersLiteralsReachTheOneSkinsFolder)
@@ -107,115 +89,74 @@ TEST(DrawPngWithAlpha, CallersLiteralsReachTheOneSkinsFolder)
     TempFolder dir;
     ASSERT_TRUE(CreateDirectoryW(dir.file(L"Skins").c_str(), nullptr));
     ASSERT_TRUE(CreateDirectoryW(dir.file(L"Skins\\Config").c_str(), nullptr));
-    WriteFlatPng(dir.file(L"Skins\\Config\\Config.png"), 1, 1, {9, 99, 199, 255}, false);
-    WriteFlatPng(dir.file(L"Skins\\ItemBK.png"), 1, 1, {1, 11, 111, 255}, false);
+    WritePng(dir.file(L"Skins\\Config\\Config.png"), 1, {{9, 99, 199, 255}}, false);
     SetAppDir(dir.path().c_str());
 
-    const wchar_t* configLiterals[] = {
-        L"Skins\\/Config/Config.png", L"skins\\/Config/Config.png",
-        L"/skins/config/CONFIG.png", L"\\SKINS\\Config\\config.PNG",
-        L"\\skins/Config\\Config.png",
-    };
-    for (const wchar_t* literal : configLiterals) {
-        Canvas canvas(1, 1, kBlack);
-        EXPECT_EQ(DrawPngWithAlpha(&canvas.dc, AppPath(literal).c_str(), 0, 0), 1) << literal;
-        EXPECT_EQ(canvas.At(0, 0), RGB(9, 99, 199)) << literal;
+    for (const wchar_t* literal : {L"Skins\\/Config/Config.png", L"skins\\/Config/Config.png",
+                                   L"/skins/config/CONFIG.png", L"\\SKINS\\Config\\config.PNG",
+                                   L"\\skins/Config\\Config.png"}) {
+        Canvas canvas(1, 1, kBlue);
+        EXPECT_EQ(DrawPngWithAlpha(&canvas.memory.dc, (std::wstring(g_szAppDir) + literal).c_str(), 0, 0), 1)
+            << literal;
+        EXPECT_EQ(canvas.memory.At(0, 0), RGB(9, 99, 199)) << literal;
     }
-    Canvas canvas(1, 1, kBlack);
-    EXPECT_EQ(DrawPngWithAlpha(&canvas.dc, AppPath(L"\\skins\\ItemBK.png").c_str(), 0, 0), 1);
-    EXPECT_EQ(canvas.At(0, 0), RGB(1, 11, 111));
 }
 
-TEST(AppDir, KeepsTheTextAndCutsAnOverlongOne)
+TEST(SetAppDir, CutsAnOverlongDirectory)
 {
-    SetAppDir(L"C:\\Program\\");
-    EXPECT_STREQ(g_szAppDir, L"C:\\Program\\");
-
     const std::wstring overlong(MAX_PATH + 40, L'x');
     SetAppDir(overlong.c_str());
     EXPECT_EQ(std::wstring(g_szAppDir), overlong.substr(0, MAX_PATH - 1));
-
-    SetAppDir(nullptr);
-    EXPECT_STREQ(g_szAppDir, L"");
 }
-
-// --- CopyBitmapRect ---------------------------------------------------------
-
-namespace {
-
-COLORREF Gradient(int x, int y)
-{
-    return RGB(x * 10, y * 10, 100);
-}
-
-} // namespace
 
 TEST(CopyBitmapRect, CutsTheRectangleIntoABitmapOfItsSize)
 {
     CBitmap source;
-    skintest::PaintBitmap(source, 20, 10, Gradient);
+    PaintBitmap(source, 20, 10, Gradient);
     CBitmap cut;
     CClientDC screen(nullptr);
 
     CopyBitmapRect(&screen, &cut, &source, 3, 2, 10, 6);
 
-    ASSERT_NE(cut.GetSafeHandle(), nullptr);
-    const SIZE size = skintest::BitmapSize(cut);
-    EXPECT_EQ(size.cx, 7);
-    EXPECT_EQ(size.cy, 4);
-    EXPECT_EQ(skintest::BitmapPixel(cut, 0, 0), Gradient(3, 2));
-    EXPECT_EQ(skintest::BitmapPixel(cut, 6, 3), Gradient(9, 5));
-    EXPECT_EQ(skintest::BitmapPixel(cut, 2, 1), Gradient(5, 3));
-    // The source is still free to be selected and unchanged.
-    EXPECT_EQ(skintest::BitmapPixel(source, 3, 2), Gradient(3, 2));
+    EXPECT_EQ(BitmapSize(cut).cx, 7);
+    EXPECT_EQ(BitmapSize(cut).cy, 4);
+    MemoryDC read(cut);
+    EXPECT_EQ(read.At(0, 0), Gradient(3, 2));
+    EXPECT_EQ(read.At(6, 3), Gradient(9, 5));
 }
 
-TEST(CopyBitmapRect, ReplacingACutDeletesTheEarlierBitmap)
+TEST(CopyBitmapRect, ReplacingACutDeletesTheEarlierBitmapEvenForEmptyRectangles)
 {
     CBitmap source;
-    skintest::PaintBitmap(source, 8, 8, Gradient);
+    PaintBitmap(source, 8, 8, Gradient);
     CClientDC screen(nullptr);
-    CBitmap cut;
-    // A size nothing else here has, so a reused handle value is told apart.
-    cut.CreateCompatibleBitmap(&screen, 17, 3);
-    const HGDIOBJ earlier = cut.GetSafeHandle();
+    const RECT cuts[] = {{0, 0, 4, 4}, {3, 1, 3, 5} /* no width */, {1, 6, 5, 6} /* no height */};
+    for (const RECT& r : cuts) {
+        // The earlier bitmap has a size nothing else here has, so that its
+        // handle value, if reused, is told apart.
+        CBitmap cut;
+        cut.CreateCompatibleBitmap(&screen, 17, 3);
+        const HGDIOBJ earlier = cut.GetSafeHandle();
 
-    CopyBitmapRect(&screen, &cut, &source, 0, 0, 4, 4);
+        CopyBitmapRect(&screen, &cut, &source, r.left, r.top, r.right, r.bottom);
 
-    BITMAP info{};
-    const bool earlierAlive = ::GetObjectW(earlier, sizeof(info), &info) != 0
-        && info.bmWidth == 17 && info.bmHeight == 3;
-    EXPECT_FALSE(earlierAlive);
-    EXPECT_EQ(skintest::BitmapSize(cut).cx, 4);
-}
-
-TEST(CopyBitmapRect, EmptyRectanglesStillReplaceTheBitmap)
-{
-    CBitmap source;
-    skintest::PaintBitmap(source, 8, 8, Gradient);
-    CClientDC screen(nullptr);
-    CBitmap cut;
-    CopyBitmapRect(&screen, &cut, &source, 0, 0, 4, 4);
-
-    CopyBitmapRect(&screen, &cut, &source, 3, 1, 3, 5);     // no width
-    EXPECT_NE(cut.GetSafeHandle(), nullptr);
-    EXPECT_NE(skintest::BitmapSize(cut).cx, 4);
-    CopyBitmapRect(&screen, &cut, &source, 1, 6, 5, 6);     // no height
-    EXPECT_NE(cut.GetSafeHandle(), nullptr);
-    EXPECT_NE(skintest::BitmapSize(cut).cy, 4);
+        BITMAP info{};
+        const bool earlierAlive = ::GetObjectW(earlier, sizeof(info), &info) != 0 && info.bmWidth == 17
+            && info.bmHeight == 3;
+        EXPECT_FALSE(earlierAlive) << r.left << "," << r.top << "," << r.right << "," << r.bottom;
+        EXPECT_NE(cut.GetSafeHandle(), nullptr);
+    }
 }
 
 TEST(CopyBitmapRect, WithoutASourceTheDestinationStays)
 {
     CClientDC screen(nullptr);
     CBitmap cut;
-    skintest::PaintBitmap(cut, 2, 2, Gradient);
+    PaintBitmap(cut, 2, 2, Gradient);
     const HGDIOBJ kept = cut.GetSafeHandle();
     CBitmap empty;
 
     CopyBitmapRect(&screen, &cut, &empty, 0, 0, 1, 1);
-    CopyBitmapRect(&screen, &cut, nullptr, 0, 0, 1, 1);
 
     EXPECT_EQ(cut.GetSafeHandle(), kept);
-    EXPECT_EQ(skintest::BitmapPixel(cut, 1, 1), Gradient(1, 1));
 }

@@ -4,7 +4,7 @@
 #include "classlib/window_test_helpers.h"
 #include "menu_test_helpers.h"
 #include "skin/menu_wnd_hook.h"
-#include "skin_pictures.h"
+#include "canvas_test_helper.h"
 
 #include <gtest/gtest.h>
 
@@ -232,7 +232,7 @@ TEST_F(ExMenuTest, ShownMenuAndSubmenuDrawTheirItemsAndGetTheFlatFrame)
     menutest::QueueKeys(owner, {VK_DOWN, VK_DOWN, VK_RIGHT, VK_ESCAPE, VK_ESCAPE});
     // Pixels are read back from the screen: the menu opens where no window of
     // the other tests running beside this one lies.
-    menu.TrackPopupMenu(TPM_LEFTALIGN | TPM_RIGHTBUTTON, 520, 320, &owner);
+    menu.TrackPopupMenu(TPM_LEFTALIGN | TPM_RIGHTBUTTON, 760, 60, &owner);
 
     EXPECT_EQ(steps.steps(), 5);
     EXPECT_EQ(g_MenuWndMap.GetCount(), 0);  // every menu window let go of its record

@@ -4,7 +4,7 @@
 #include "classlib/window_test_helpers.h"
 #include "classlib/wnd.h"
 #include "menu_test_helpers.h"
-#include "skin_pictures.h"
+#include "canvas_test_helper.h"
 
 #include <gtest/gtest.h>
 

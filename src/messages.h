@@ -13,3 +13,9 @@ constexpr UINT WM_MARKER_TRACK = 0x2B16;  // position while a horizontal slider 
 // area was calculated: wParam = the wrapped window's WS_VSCROLL bit, lParam =
 // its WS_EX_LEFTSCROLLBAR bit.
 constexpr UINT WM_SKINSCROLL_RELAYOUT = 0x464;
+
+// The in-place list item editor to its list box when editing has ended,
+// committed or cancelled: wParam = the edit control's id (1), lParam = the
+// index of the edited item.
+constexpr UINT WM_LEBEDIT_END = 0x464;
+

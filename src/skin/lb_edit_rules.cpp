@@ -1,7 +1,7 @@
 #include "skin/lb_edit_rules.h"
 
 #include "device/leading_decimal.h"
-#include "macro/macro_names.h"
+#include "device/macro_names.h"
 
 #include <algorithm>
 

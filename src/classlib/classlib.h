@@ -10,6 +10,7 @@
 #include "classlib/edit.h"
 #include "classlib/file_dialog.h"
 #include "classlib/gdi.h"
+#include "classlib/gdiplus_session.h"
 #include "classlib/geometry.h"
 #include "classlib/image.h"
 #include "classlib/list_box.h"

@@ -1,6 +1,7 @@
 #include "classlib/color_dialog.h"
 
 #include "classlib/scripted_dialogs.h"
+#include "classlib/wnd.h"
 
 namespace {
 
@@ -13,10 +14,10 @@ COLORREF g_customColors[16] = {
 
 } // namespace
 
-CColorDialog::CColorDialog(COLORREF initialColor, DWORD flags, HWND parent)
+CColorDialog::CColorDialog(COLORREF initialColor, DWORD flags, CWnd* parent)
 {
     m_cc.lStructSize = sizeof(m_cc);
-    m_cc.hwndOwner = parent;
+    m_cc.hwndOwner = parent ? parent->GetSafeHwnd() : nullptr;
     m_cc.rgbResult = initialColor;
     m_cc.lpCustColors = g_customColors;
     // Always start at the initial colour, black included.

@@ -6,11 +6,13 @@
 #include <windows.h>
 #include <commdlg.h>
 
+class CWnd;
+
 class CColorDialog {
 public:
     // `parent` owns the dialog; when null, the window active on this thread
     // at DoModal does.
-    explicit CColorDialog(COLORREF initialColor = 0, DWORD flags = 0, HWND parent = nullptr);
+    explicit CColorDialog(COLORREF initialColor = 0, DWORD flags = 0, CWnd* parent = nullptr);
 
     // IDOK when a colour was chosen, otherwise IDCANCEL.
     INT_PTR DoModal();

@@ -1,6 +1,7 @@
 #include "classlib/file_dialog.h"
 
 #include "classlib/scripted_dialogs.h"
+#include "classlib/wnd.h"
 
 #include <algorithm>
 
@@ -27,7 +28,7 @@ std::wstring ConvertFileDialogFilter(LPCWSTR filter)
 }
 
 CFileDialog::CFileDialog(BOOL openFileDialog, LPCWSTR defaultExt, LPCWSTR fileName,
-                         DWORD flags, LPCWSTR filter, HWND parent)
+                         DWORD flags, LPCWSTR filter, CWnd* parent)
     : m_open(openFileDialog != FALSE),
       m_defaultExt(defaultExt ? defaultExt : L"")
 {
@@ -38,7 +39,7 @@ CFileDialog::CFileDialog(BOOL openFileDialog, LPCWSTR defaultExt, LPCWSTR fileNa
         m_filter = ConvertFileDialogFilter(filter);
 
     m_ofn.lStructSize = sizeof(m_ofn);
-    m_ofn.hwndOwner = parent;
+    m_ofn.hwndOwner = parent ? parent->GetSafeHwnd() : nullptr;
     m_ofn.lpstrFilter = m_filter.empty() ? nullptr : m_filter.c_str();
     m_ofn.nFilterIndex = m_filter.empty() ? 0 : 1;
     m_ofn.lpstrFile = m_file.data();

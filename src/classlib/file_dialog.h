@@ -12,6 +12,8 @@
 #include <string>
 #include <vector>
 
+class CWnd;
+
 class CFileDialog {
 public:
     // `parent` owns the dialog; when null, the window active on this thread
@@ -19,7 +21,7 @@ public:
     explicit CFileDialog(BOOL openFileDialog, LPCWSTR defaultExt = nullptr,
                          LPCWSTR fileName = nullptr,
                          DWORD flags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT,
-                         LPCWSTR filter = nullptr, HWND parent = nullptr);
+                         LPCWSTR filter = nullptr, CWnd* parent = nullptr);
     // m_ofn points into this object.
     CFileDialog(const CFileDialog&) = delete;
     CFileDialog& operator=(const CFileDialog&) = delete;

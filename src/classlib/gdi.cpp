@@ -1,5 +1,7 @@
 #include "classlib/gdi.h"
 
+#include "classlib/win_app.h"
+
 #include <memory>
 #include <unordered_map>
 
@@ -117,7 +119,7 @@ BOOL CBitmap::CreateBitmap(int width, int height, UINT planes, UINT bitsPerPixel
 
 BOOL CBitmap::LoadBitmap(UINT resourceId)
 {
-    return AttachCreated(::LoadBitmapW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(resourceId)));
+    return AttachCreated(::LoadBitmapW(AfxGetResourceHandle(), MAKEINTRESOURCEW(resourceId)));
 }
 
 CFont* CFont::FromHandle(HFONT handle) { return t_fonts.Get(handle); }

@@ -55,7 +55,7 @@ public:
 
     BOOL CreateCompatibleBitmap(CDC* dc, int width, int height);
     BOOL CreateBitmap(int width, int height, UINT planes, UINT bitsPerPixel, const void* bits);
-    // A bitmap resource of the program's module.
+    // A bitmap resource of the program's resource module.
     BOOL LoadBitmap(UINT resourceId);
     int GetBitmap(BITMAP* info) const { return GetObject(sizeof(BITMAP), info); }
 };

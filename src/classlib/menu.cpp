@@ -15,8 +15,10 @@ std::mutex g_menuLock;
 
 std::unordered_map<HMENU, CMenu*>& PermanentMenus()
 {
-    static std::unordered_map<HMENU, CMenu*> map;
-    return map;
+    // Never destroyed: objects that static destructors tear down at exit may
+    // still look themselves up.
+    static auto* map = new std::unordered_map<HMENU, CMenu*>;
+    return *map;
 }
 
 CMenu* FindPermanent(HMENU menu)

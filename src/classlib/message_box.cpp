@@ -1,12 +1,15 @@
 #include "classlib/message_box.h"
 
 #include "classlib/scripted_dialogs.h"
+#include "classlib/win_app.h"
 
 #include <string>
 
 const wchar_t* ApplicationTitle()
 {
-    static const std::wstring title = [] {
+    if (CWinApp* app = AfxGetApp(); app && app->m_pszAppName)
+        return app->m_pszAppName;
+    static const std::wstring fileTitle = [] {
         wchar_t path[MAX_PATH] = {};
         ::GetModuleFileNameW(nullptr, path, MAX_PATH);
         std::wstring name = path;
@@ -18,7 +21,7 @@ const wchar_t* ApplicationTitle()
             name.erase(dot);
         return name;
     }();
-    return title.c_str();
+    return fileTitle.c_str();
 }
 
 int ShowMessageBox(HWND owner, LPCWSTR text, LPCWSTR caption, UINT type)

@@ -1,6 +1,6 @@
 #pragma once
 // Message boxes over MessageBoxW. A null caption shows the application's
-// title: the program's file name without its extension.
+// title (see ApplicationTitle). CWnd::MessageBox comes here too.
 
 #include <windows.h>
 
@@ -11,5 +11,6 @@ int ShowMessageBox(HWND owner, LPCWSTR text, LPCWSTR caption = nullptr, UINT typ
 // thread. The help id is accepted for the usual call shape and unused.
 int AfxMessageBox(LPCWSTR text, UINT type = MB_OK, UINT helpId = 0);
 
-// The program's file name without folder and extension.
+// The application object's name when it was given one, otherwise the
+// program's file name without folder and extension.
 const wchar_t* ApplicationTitle();

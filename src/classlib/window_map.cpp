@@ -25,8 +25,10 @@ std::mutex g_permanentLock;
 
 std::unordered_map<HWND, CWnd*>& PermanentMap()
 {
-    static std::unordered_map<HWND, CWnd*> map;
-    return map;
+    // Never destroyed: objects that static destructors tear down at exit may
+    // still look themselves up.
+    static auto* map = new std::unordered_map<HWND, CWnd*>;
+    return *map;
 }
 
 struct TemporaryDeleter {

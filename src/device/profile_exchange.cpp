@@ -94,7 +94,7 @@ DWORD WriteProfileFileReplacing(const CString& path)
 
 }  // namespace
 
-void ImportProfile(CProfileStore& store, HWND parent)
+void ImportProfile(CProfileStore& store, CWnd* parent)
 {
     CFileDialog dialog(TRUE, nullptr, store.m_strConfigPath, kProfileFileDialogFlags, kProfileFileDialogFilter,
                        parent);
@@ -117,7 +117,7 @@ void ImportProfile(CProfileStore& store, HWND parent)
     store.ReadStrIniFrom(CaptionFileBeside(path, name));
 }
 
-void ExportProfile(CProfileStore& store, HWND parent)
+void ExportProfile(CProfileStore& store, CWnd* parent)
 {
     CFileDialog dialog(FALSE, nullptr, store.m_strConfigPath, kProfileFileDialogFlags, kProfileFileDialogFilter,
                        parent);

@@ -14,6 +14,7 @@
 #include <commdlg.h>
 
 class CProfileStore;
+class CWnd;
 
 // OFN_FILEMUSTEXIST | OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, for both dialogs.
 constexpr DWORD kProfileFileDialogFlags = 0x1006;
@@ -23,10 +24,10 @@ inline constexpr const wchar_t* kProfileFileDialogFilter = L"Gaming Mouse Profil
 // Reads a chosen .bin whose name contains ".bin" into g_FirstRunFlag and
 // g_Settings when it holds exactly 1,805 bytes (any other size leaves the
 // record), then the captions of the .ini beside it.
-void ImportProfile(CProfileStore& store, HWND parent);
+void ImportProfile(CProfileStore& store, CWnd* parent);
 
 // Writes the captions to the .ini and g_Settings to the .bin of the chosen
 // name (".bin" appended when the name lacks it). The .bin is written to a
 // temporary file that then replaces it, so a failed export leaves an earlier
 // file of that name whole.
-void ExportProfile(CProfileStore& store, HWND parent);
+void ExportProfile(CProfileStore& store, CWnd* parent);

@@ -6,7 +6,7 @@
 #include "device/leading_decimal.h"
 #include "device/macro_encoding.h"
 #include "device/record_ini.h"
-#include "macro/macro_names.h"
+#include "device/macro_names.h"
 
 #include <algorithm>
 

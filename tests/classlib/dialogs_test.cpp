@@ -2,6 +2,7 @@
 #include "classlib/file_dialog.h"
 #include "classlib/message_box.h"
 #include "classlib/scripted_dialogs.h"
+#include "classlib/wnd.h"
 
 #include <gtest/gtest.h>
 
@@ -52,7 +53,7 @@ TEST_F(Dialogs, OpenFileDialogPassesItsSettingsAndTakesTheScriptedPath)
 {
     HWND owner = ActiveWindow();
     CFileDialog dialog(TRUE, nullptr, L"C:\\data\\config1.bin", 0x1006,
-                       L"Gaming Mouse Profile(*.bin)|*.bin||", owner);
+                       L"Gaming Mouse Profile(*.bin)|*.bin||", CWnd::FromHandle(owner));
     ScriptedDialogs::AnswerFileDialog(L"D:\\saved.bin\\Profile.BIN");
     ASSERT_EQ(dialog.DoModal(), IDOK);
     EXPECT_EQ(dialog.GetPathName(), L"D:\\saved.bin\\Profile.BIN");
@@ -136,15 +137,20 @@ TEST_F(Dialogs, MessageBoxesTakeAnswersInOrderAndRecordTheirTexts)
 
     EXPECT_EQ(ShowMessageBox(owner, L"Reset to factory default?", L"ATTENTION!!", MB_OKCANCEL), IDCANCEL);
     EXPECT_EQ(AfxMessageBox(L"error"), IDOK);
+    ScriptedDialogs::AnswerMessageBox(IDNO);
+    EXPECT_EQ(CWnd::FromHandle(owner)->MessageBox(L"from a window", nullptr, MB_YESNO), IDNO);
 
     const auto calls = ScriptedDialogs::MessageBoxCalls();
-    ASSERT_EQ(calls.size(), 2u);
+    ASSERT_EQ(calls.size(), 3u);
     EXPECT_EQ(calls[0].text, L"Reset to factory default?");
     EXPECT_EQ(calls[0].caption, L"ATTENTION!!");
     EXPECT_EQ(calls[0].type, static_cast<UINT>(MB_OKCANCEL));
     EXPECT_EQ(calls[0].owner, owner);
     EXPECT_EQ(calls[1].caption, L"classlib_dialogs_test");  // the program's own name
     EXPECT_EQ(calls[1].type, static_cast<UINT>(MB_OK));
+    EXPECT_EQ(calls[1].owner, owner);                       // the active window
+    EXPECT_EQ(calls[2].owner, owner);
+    EXPECT_EQ(calls[2].caption, L"classlib_dialogs_test");
 
     ScriptedDialogs::Reset();
     EXPECT_TRUE(ScriptedDialogs::MessageBoxCalls().empty());

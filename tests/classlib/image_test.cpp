@@ -2,6 +2,7 @@
 
 #include "classlib/gdi.h"
 #include "classlib/gdiplus_session.h"
+#include "support/png_file.h"
 #include "support/test_support.h"
 
 #include <gdiplus.h>
@@ -14,39 +15,15 @@
 
 namespace {
 
-struct Pixel { BYTE r, g, b, a; };
-
-bool PngEncoder(CLSID* clsid)
-{
-    UINT count = 0, size = 0;
-    Gdiplus::GetImageEncodersSize(&count, &size);
-    std::vector<BYTE> storage(size);
-    auto* encoders = reinterpret_cast<Gdiplus::ImageCodecInfo*>(storage.data());
-    Gdiplus::GetImageEncoders(count, size, encoders);
-    for (UINT i = 0; i < count; ++i) {
-        if (std::wstring(encoders[i].MimeType) == L"image/png") {
-            *clsid = encoders[i].Clsid;
-            return true;
-        }
-    }
-    return false;
-}
+using Pixel = Rgba;
 
 // Writes a PNG of `width` x rows; with `alpha` the file carries an alpha
 // channel, otherwise it is plain RGB.
 void WritePng(const std::wstring& path, int width, const std::vector<Pixel>& pixels, bool alpha)
 {
-    ASSERT_TRUE(EnsureGdiplusStarted());
     const int height = static_cast<int>(pixels.size()) / width;
-    Gdiplus::Bitmap bitmap(width, height, alpha ? PixelFormat32bppARGB : PixelFormat24bppRGB);
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x) {
-            const Pixel& p = pixels[static_cast<size_t>(y * width + x)];
-            bitmap.SetPixel(x, y, Gdiplus::Color(p.a, p.r, p.g, p.b));
-        }
-    CLSID png;
-    ASSERT_TRUE(PngEncoder(&png));
-    ASSERT_EQ(bitmap.Save(path.c_str(), &png, nullptr), Gdiplus::Ok);
+    ASSERT_TRUE(WritePngFile(path, width, height,
+                             [&](int x, int y) { return pixels[static_cast<size_t>(y * width + x)]; }, alpha));
 }
 
 const BYTE* PixelAt(const CImage& image, int x, int y)

@@ -2,6 +2,7 @@
 
 #include "classlib/debug_output.h"
 #include "classlib/scripted_dialogs.h"
+#include "classlib/wnd.h"
 #include "device/ini_file.h"
 #include "device/profile_exchange.h"
 
@@ -39,9 +40,13 @@ protected:
         for (int i = 0; i < kCaptionCount; ++i)
             data.store.m_strItem[static_cast<size_t>(i)] = (L"Cap" + std::to_wstring(i + 1)).c_str();
         CreateDirectoryW(data.Path(L"Exports").c_str(), nullptr);
+        m_window = CreateWindowExW(0, L"STATIC", L"owner", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100, nullptr, nullptr,
+                                   nullptr, nullptr);
+        parent = CWnd::FromHandle(m_window);
     }
     void TearDown() override
     {
+        DestroyWindow(m_window);
         SetDebugSink(m_previousSink);
         ScriptedDialogs::Reset();
     }
@@ -68,7 +73,8 @@ protected:
     }
 
     ProfileFolder data;
-    const HWND parent = reinterpret_cast<HWND>(0x1234);
+    HWND m_window = nullptr;
+    CWnd* parent = nullptr;
     std::vector<std::wstring> debug;
     DebugSink m_previousSink;
 };
@@ -89,7 +95,7 @@ TEST_F(ProfileExchangeTest, ExportOfANameWithoutExtensionWritesTheBinAndIniPair)
     EXPECT_EQ(calls[0].filter, std::wstring(L"Gaming Mouse Profile(*.bin)\0*.bin\0\0", 35));
     EXPECT_EQ(calls[0].initialFileName, L"C:\\Before\\config3.bin");
     EXPECT_TRUE(calls[0].defaultExt.empty());
-    EXPECT_EQ(calls[0].owner, parent);
+    EXPECT_EQ(calls[0].owner, m_window);
 
     EXPECT_EQ(ReadBinaryFile(data.Path(L"Exports\\profile.bin")), ProfileFolder::ProfileBytes(g_Settings));
     EXPECT_EQ(IniFileLines(data.Path(L"Exports\\profile.ini")), CaptionLines(L"Cap"));

@@ -1,4 +1,4 @@
-#include "macro/macro_names.h"
+#include "device/macro_names.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "macro/macro_names.h"
+#include "device/macro_names.h"
 
 #include "device/leading_decimal.h"
 #include "device/record_ini.h"

@@ -1,0 +1,169 @@
+// Times the paints of the skinned controls under the current platform:
+// a PNG drawn with DrawPngWithAlpha (decoded on every call), a captioned
+// CBitmapBtn, a CDMarker and a CDMarkerV, and the button's set-up from its
+// PNG files (decode, cut, first paint). Prints microseconds per operation.
+//
+// Run: wine skin_paint.exe [iterations]
+
+#include "classlib/gdiplus_session.h"
+#include "classlib/image.h"
+#include "skin/bitmap_btn.h"
+#include "skin/marker.h"
+#include "skin/skin_draw.h"
+#include "support/png_file.h"
+
+#include <gdiplus.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+namespace {
+
+// A picture of the size the program's skins have, with a gradient so the
+// encoder cannot shrink it to nothing; `alpha` varies the transparency.
+void WritePicture(const std::wstring& path, int width, int height, bool alpha)
+{
+    WritePngFile(path, width, height, [alpha](int x, int y) {
+        return Rgba{static_cast<BYTE>(x * 3), static_cast<BYTE>(y * 5), 90,
+                    alpha ? static_cast<BYTE>((x * 7 + y) & 0xFF) : BYTE{255}};
+    }, alpha);
+}
+
+bool LoadPicture(const std::wstring& path, CBitmap& bitmap)
+{
+    CImage image;
+    if (FAILED(image.Load(path.c_str())))
+        return false;
+    bitmap.DeleteObject();
+    return bitmap.Attach(image.Detach());
+}
+
+double Now()
+{
+    LARGE_INTEGER counter, frequency;
+    QueryPerformanceCounter(&counter);
+    QueryPerformanceFrequency(&frequency);
+    return static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
+template <class Operation>
+void Time(const char* name, int iterations, Operation operation)
+{
+    operation();    // warm-up: first use of fonts, decoder, surfaces
+    const double start = Now();
+    for (int i = 0; i < iterations; ++i) {
+        operation();
+        ReleaseTemporaryGdiWrappers();    // what the message loop does when idle
+    }
+    const double perCall = (Now() - start) / iterations * 1e6;
+    std::printf("%-44s %10.1f us\n", name, perCall);
+}
+
+void PaintNow(HWND window)
+{
+    ::RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE);
+}
+
+} // namespace
+
+int wmain(int argc, wchar_t** argv)
+{
+    const int iterations = argc > 1 ? std::max(1, _wtoi(argv[1])) : 300;
+    if (!EnsureGdiplusStarted())
+        return 1;
+
+    wchar_t temp[MAX_PATH];
+    GetTempPathW(MAX_PATH, temp);
+    const std::wstring dir = std::wstring(temp) + L"rv417-skin-paint-" + std::to_wstring(GetCurrentProcessId()) + L"\\";
+    CreateDirectoryW(dir.c_str(), nullptr);
+    const std::wstring dial = dir + L"dial.png";           // a dial level picture, 32-bit
+    const std::wstring background = dir + L"panel.png";    // a panel background, 24-bit
+    const std::wstring item = dir + L"item.png";           // a section header face
+    const std::wstring track = dir + L"track.png";
+    const std::wstring fill = dir + L"fill.png";
+    const std::wstring stageTrack = dir + L"stage0.png";
+    const std::wstring stageFill = dir + L"stage82.png";
+    WritePicture(dial, 142, 83, true);
+    WritePicture(background, 247, 563, false);
+    WritePicture(item, 242, 20, false);
+    WritePicture(track, 208, 14, false);
+    WritePicture(fill, 208, 14, false);
+    WritePicture(stageTrack, 7, 169, false);
+    WritePicture(stageFill, 7, 169, false);
+
+    CWnd parent;
+    parent.CreateEx(0, nullptr, L"skin paint", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, 50, 50, 600, 620,
+                    nullptr, nullptr);
+
+    std::printf("per operation, mean of %d\n", iterations);
+    {
+        CClientDC dc(parent.m_hWnd);
+        Time("DrawPngWithAlpha 142x83 32-bit", iterations,
+             [&] { DrawPngWithAlpha(&dc, dial.c_str(), 10, 10); });
+        Time("DrawPngWithAlpha 247x563 24-bit", iterations,
+             [&] { DrawPngWithAlpha(&dc, background.c_str(), 0, 0); });
+    }
+
+    CBitmap itemBitmap;
+    LoadPicture(item, itemBitmap);
+    CBitmapBtn button;
+    button.Create(L"", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, CRect(20, 107, 262, 127), &parent, 0);
+    button.LoadBitmaps(CRect(0, 0, 242, 20), &itemBitmap, &itemBitmap, &itemBitmap, &itemBitmap);
+    button.m_nFontHeight = 13;
+    button.m_strFontFace = L"Arial";
+    button.SetCaption(L"Button Assignment");
+    Time("CBitmapBtn 242x20 paint, captioned", iterations, [&] { PaintNow(button.m_hWnd); });
+    button.SetCaption(L"");
+    Time("CBitmapBtn 242x20 paint, image only", iterations, [&] { PaintNow(button.m_hWnd); });
+    button.SetCaption(L"Button Assignment");
+    Time("CBitmapBtn decode + cut 4 states + paint", iterations, [&] {
+        CBitmap face;
+        LoadPicture(item, face);
+        button.LoadBitmaps(CRect(0, 0, 242, 20), &face, &face, &face, &face);
+        PaintNow(button.m_hWnd);
+    });
+
+    CBitmap trackBitmap, fillBitmap;
+    LoadPicture(track, trackBitmap);
+    LoadPicture(fill, fillBitmap);
+    CDMarker slider;
+    slider.Create(37, 235, 245, 244, &parent, 2025);
+    slider.m_nMin = 1;
+    slider.m_nMax = 11;
+    slider.SetBitmaps(CRect(0, 0, 208, 14), &trackBitmap, &fillBitmap);
+    slider.m_nPos = 6;
+    Time("CDMarker 208x9 paint", iterations, [&] { PaintNow(slider.m_hWnd); });
+    Time("CDMarker decode + cut + paint", iterations, [&] {
+        CBitmap t, f;
+        LoadPicture(track, t);
+        LoadPicture(fill, f);
+        slider.SetBitmaps(CRect(0, 0, 208, 14), &t, &f);
+        PaintNow(slider.m_hWnd);
+    });
+
+    CBitmap stageTrackBitmap, stageFillBitmap;
+    LoadPicture(stageTrack, stageTrackBitmap);
+    LoadPicture(stageFill, stageFillBitmap);
+    CDMarkerV stage;
+    stage.Create(300, 3, 307, 173, &parent, 2027);
+    stage.m_nMin = 1;
+    stage.m_nMax = 216;
+    stage.SetBitmaps(CRect(0, 0, 7, 169), &stageTrackBitmap, &stageFillBitmap);
+    stage.m_nPos = 100;
+    Time("CDMarkerV 7x170 paint", iterations, [&] { PaintNow(stage.m_hWnd); });
+    Time("CDMarkerV decode + cut + paint", iterations, [&] {
+        CBitmap t, f;
+        LoadPicture(stageTrack, t);
+        LoadPicture(stageFill, f);
+        stage.SetBitmaps(CRect(0, 0, 7, 169), &t, &f);
+        PaintNow(stage.m_hWnd);
+    });
+
+    for (const std::wstring* file : {&dial, &background, &item, &track, &fill, &stageTrack, &stageFill})
+        DeleteFileW(file->c_str());
+    RemoveDirectoryW(dir.c_str());
+    return 0;
+}

@@ -1,0 +1,169 @@
+#include "skin/bitmap_btn.h"
+
+#include "skin/skin_draw.h"
+
+BEGIN_MESSAGE_TABLE(CBitmapBtn)
+    MAP_KILLFOCUS(OnKillFocus)
+    MAP_MOUSEMOVE(OnMouseMove)
+    MAP_CAPTURECHANGED(OnCaptureChanged)
+    MAP_ERASEBKGND(OnEraseBkgnd)
+    MAP_LBUTTONDOWN(OnLButtonDown)
+    MAP_LBUTTONUP(OnLButtonUp)
+END_MESSAGE_TABLE()
+
+CBitmapBtn::~CBitmapBtn() = default;
+
+void CBitmapBtn::PreSubclassWindow()
+{
+    CButton::PreSubclassWindow();
+    const UINT kept = GetStyle() & 0xFFFF & ~static_cast<UINT>(BS_TYPEMASK);
+    SetButtonStyle(kept | BS_OWNERDRAW, TRUE);
+    ModifyStyle(WS_TABSTOP, 0);
+}
+
+BOOL CBitmapBtn::PreTranslateMessage(MSG* msg)
+{
+    return CButton::PreTranslateMessage(msg);
+}
+
+void CBitmapBtn::LoadBitmaps(RECT rect, CBitmap* normal, CBitmap* hover, CBitmap* pressed,
+                             CBitmap* disabled)
+{
+    CClientDC dc(m_hWnd);
+    CopyBitmapRect(&dc, &m_bmpNormal, normal, rect.left, rect.top, rect.right, rect.bottom);
+    CopyBitmapRect(&dc, &m_bmpHover, hover, rect.left, rect.top, rect.right, rect.bottom);
+    CopyBitmapRect(&dc, &m_bmpPressed, pressed, rect.left, rect.top, rect.right, rect.bottom);
+    CopyBitmapRect(&dc, &m_bmpDisabled, disabled, rect.left, rect.top, rect.right, rect.bottom);
+    ModifyStyle(WS_BORDER | WS_TABSTOP, 0);
+}
+
+CBitmap& CBitmapBtn::ImageForState(UINT itemState)
+{
+    if (itemState & ODS_DISABLED)
+        return m_bmpDisabled;
+    if (checked == 1 || (itemState & ODS_SELECTED))
+        return m_bmpPressed;
+    if (m_nHover == 1)
+        return m_bmpHover;
+    return m_bmpNormal;
+}
+
+void CBitmapBtn::DrawItem(LPDRAWITEMSTRUCT drawItem)
+{
+    CDC* target = CDC::FromHandle(drawItem->hDC);
+    CDC image;
+    image.CreateCompatibleDC(target);
+    ScopedSelectObject selectImage(image, ImageForState(drawItem->itemState));
+    CRect client;
+    GetClientRect(&client);
+
+    if (m_strCaption.IsEmpty()) {
+        target->BitBlt(0, 0, client.Width(), client.Height(), &image, 0, 0, SRCCOPY);
+        return;
+    }
+    DrawCaptioned(*target, image, client);
+}
+
+// Composes image and caption off screen so the button never flickers.
+void CBitmapBtn::DrawCaptioned(CDC& target, CDC& image, const CRect& client)
+{
+    CDC compose;
+    compose.CreateCompatibleDC(&target);
+    CBitmap composed;
+    composed.CreateCompatibleBitmap(&target, client.Width(), client.Height());
+    ScopedSelectObject selectComposed(compose, composed);
+    compose.BitBlt(0, 0, client.Width(), client.Height(), &image, 0, 0, SRCCOPY);
+
+    compose.SetBkMode(TRANSPARENT);
+    compose.SetTextColor(kCaptionColour);
+    CFont font;
+    font.CreateFont(m_nFontHeight, 0, 0, 0, 550, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                    OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY,
+                    FF_MODERN | DEFAULT_PITCH, m_strFontFace);
+    ScopedSelectObject selectFont(compose, font);
+
+    CRect text = client;
+    text.left += 5;
+    UINT format = DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS;
+    if (m_nAlign == 0) {
+        format |= DT_CENTER;
+    } else {
+        format |= DT_LEFT;
+        if (m_nAlign == 1 && m_nLeftIndent >= 1)
+            text.left += m_nLeftIndent;
+    }
+    compose.DrawText(m_strCaption, &text, format);
+
+    target.BitBlt(0, 0, client.Width(), client.Height(), &compose, 0, 0, SRCCOPY);
+}
+
+void CBitmapBtn::OnKillFocus(CWnd* newFocus)
+{
+    CButton::OnKillFocus(newFocus);
+    m_nHover = 0;
+    Invalidate(TRUE);
+}
+
+void CBitmapBtn::OnMouseMove(UINT flags, CPoint point)
+{
+    CButton::OnMouseMove(flags, point);
+    // A press that began elsewhere and was dragged here neither highlights
+    // the button nor reports the move.
+    if ((flags & MK_LBUTTON) && m_nHover == 0)
+        return;
+
+    CPoint screen = point;
+    ClientToScreen(&screen);
+    if (::GetCapture() != m_hWnd && ::GetActiveWindow() != nullptr && GetOwner() != nullptr) {
+        m_nHover = 1;
+        SetCapture();
+        Invalidate(TRUE);
+        SetActiveWindow();
+    } else {
+        const HWND under = ::WindowFromPoint(screen);
+        if (under != nullptr && under != m_hWnd) {
+            if (m_nHover == 1) {
+                m_nHover = 0;
+                Invalidate(FALSE);
+            }
+            if (!(flags & MK_LBUTTON))
+                ::ReleaseCapture();
+        }
+    }
+
+    if (CWnd* parent = GetParent())
+        parent->PostMessage(WM_MOUSEMOVE, flags,
+                            MAKELPARAM(static_cast<WORD>(screen.x), static_cast<WORD>(screen.y)));
+}
+
+void CBitmapBtn::OnCaptureChanged(CWnd* newCapture)
+{
+    if (m_nHover == 1) {
+        // Only our own capture is given up: one another window has taken
+        // meanwhile (a menu, a slider drag) is left alone.
+        if (::GetCapture() == m_hWnd)
+            ::ReleaseCapture();
+        Invalidate(FALSE);
+    }
+    CButton::OnCaptureChanged(newCapture);
+}
+
+BOOL CBitmapBtn::OnEraseBkgnd(CDC*)
+{
+    return FALSE;
+}
+
+void CBitmapBtn::OnLButtonDown(UINT flags, CPoint point)
+{
+    CWnd* owner = GetOwner();
+    if (owner != nullptr && owner->m_hWnd != ::GetActiveWindow())
+        owner->SetActiveWindow();
+    CButton::OnLButtonDown(flags, point);
+}
+
+void CBitmapBtn::OnLButtonUp(UINT flags, CPoint point)
+{
+    CButton::OnLButtonUp(flags, point);
+    if (CWnd* parent = GetParent())
+        parent->PostMessage(WM_LBUTTONUP, 0, 0);
+}

@@ -1,0 +1,65 @@
+#pragma once
+// CBitmapBtn: the push button of every skinned window. It draws one of four
+// state images with an optional caption on top, shows its hover image while
+// the pointer is over it (holding the mouse capture to notice the pointer
+// leaving), and tells its parent about mouse moves (in screen coordinates)
+// and releases, so the parent can follow the pointer across its buttons.
+// Clicks reach the parent as the ordinary BN_CLICKED WM_COMMAND; owners
+// create their buttons with id 0 and tell them apart by window handle.
+
+#include "classlib/button.h"
+#include "classlib/cstring.h"
+#include "classlib/gdi.h"
+#include "classlib/wnd.h"
+
+#include <windows.h>
+
+class CBitmapBtn : public CButton {
+public:
+    CBitmapBtn() = default;
+    ~CBitmapBtn() override;
+
+    // Cuts `rect` out of each of the four pictures of the button's states
+    // into its own state images; the pictures stay the caller's. Also drops
+    // WS_BORDER and WS_TABSTOP from the button's style.
+    void LoadBitmaps(RECT rect, CBitmap* normal, CBitmap* hover, CBitmap* pressed, CBitmap* disabled);
+
+    // The caption drawn over the image; empty draws the image alone. The
+    // owner repaints.
+    void SetCaption(const CString& caption) { m_strCaption = caption; }
+    CString GetCaption() const { return m_strCaption; }
+
+    // Set by owners before the first paint.
+    int m_nFontHeight = 14;
+    int m_nLeftIndent = 0;      // extra inset of a left-aligned caption, used when >= 1
+    int checked = 0;            // 1: show the pressed image (current page, open box, recording)
+    int m_nHover = 0;           // 1 while the pointer is over the button
+    CString m_strFontFace;
+    CBitmap m_bmpNormal;
+    CBitmap m_bmpHover;
+    CBitmap m_bmpPressed;
+    CBitmap m_bmpDisabled;
+    CString m_strCaption;
+    int m_nAlign = 1;           // 0: centred caption, 1: left-aligned caption
+
+    // The caption colour in every state.
+    static constexpr COLORREF kCaptionColour = RGB(253, 253, 253);
+
+    void PreSubclassWindow() override;
+    BOOL PreTranslateMessage(MSG* msg) override;
+    void DrawItem(LPDRAWITEMSTRUCT drawItem) override;
+
+protected:
+    void OnKillFocus(CWnd* newFocus);
+    void OnMouseMove(UINT flags, CPoint point);
+    void OnCaptureChanged(CWnd* newCapture);
+    BOOL OnEraseBkgnd(CDC* dc);
+    void OnLButtonDown(UINT flags, CPoint point);
+    void OnLButtonUp(UINT flags, CPoint point);
+
+    DECLARE_MESSAGE_TABLE(CBitmapBtn, CButton)
+
+private:
+    CBitmap& ImageForState(UINT itemState);
+    void DrawCaptioned(CDC& target, CDC& image, const CRect& client);
+};

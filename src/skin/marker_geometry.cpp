@@ -1,0 +1,55 @@
+#include "skin/marker_geometry.h"
+
+#include <algorithm>
+#include <cstdint>
+
+namespace {
+
+int Clamp(std::int64_t value, int low, int high)
+{
+    if (high < low)
+        return low;
+    return static_cast<int>(std::clamp<std::int64_t>(value, low, high));
+}
+
+// minimum + offset * (maximum - minimum) / span, clamped to the range. A
+// slider without extent picks its minimum instead of dividing by zero.
+int PositionAlong(std::int64_t offset, int span, int minimum, int maximum)
+{
+    if (span <= 0)
+        return Clamp(minimum, minimum, maximum);
+    const std::int64_t range = static_cast<std::int64_t>(maximum) - minimum;
+    return Clamp(minimum + offset * range / span, minimum, maximum);
+}
+
+} // namespace
+
+int MarkerFillLength(int length, int position, int minimum, int maximum)
+{
+    if (length <= 0)
+        return 0;
+    const std::int64_t steps = static_cast<std::int64_t>(maximum) - minimum - 1;
+    const std::int64_t above = static_cast<std::int64_t>(position) - minimum;
+    // A range of fewer than three values has no step size: show the fill
+    // whole above the minimum rather than divide by zero.
+    if (steps <= 0)
+        return above > 0 ? length : 0;
+    return Clamp(length * above / steps, 0, length);
+}
+
+int MarkerPositionFromX(int x, int left, int right, int minimum, int maximum)
+{
+    const int from = std::max(x, left);
+    return PositionAlong(static_cast<std::int64_t>(from) - left, right - left, minimum, maximum);
+}
+
+int MarkerPositionFromY(int y, int top, int bottom, int minimum, int maximum)
+{
+    const int from = std::min(y, bottom);
+    return PositionAlong(static_cast<std::int64_t>(bottom) - from, bottom - top, minimum, maximum);
+}
+
+int MarkerPositionForValue(int value, int minimum, int maximum)
+{
+    return (value >= minimum && value <= maximum) ? value : minimum;
+}

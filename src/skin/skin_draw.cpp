@@ -1,0 +1,66 @@
+#include "skin/skin_draw.h"
+
+#include "classlib/image.h"
+
+namespace {
+
+// AlphaBlend expects colour already multiplied by alpha; the decoder gives
+// straight colour. Rounds down, as value * alpha / 255 in integers.
+void PremultiplyAlpha(CImage& image)
+{
+    auto* bits = static_cast<BYTE*>(image.GetBits());
+    const int pitch = image.GetPitch();
+    for (int x = 0; x < image.GetWidth(); ++x) {
+        for (int y = 0; y < image.GetHeight(); ++y) {
+            BYTE* pixel = bits + y * pitch + x * 4;
+            const unsigned alpha = pixel[3];
+            for (int channel = 0; channel < 3; ++channel)
+                pixel[channel] = static_cast<BYTE>(pixel[channel] * alpha / 255);
+        }
+    }
+}
+
+} // namespace
+
+int DrawPngWithAlpha(CDC* dc, const wchar_t* path, int x, int y)
+{
+    if (!dc || !dc->GetSafeHdc())
+        return 0;
+
+    CImage image;
+    if (FAILED(image.Load(path)) || image.IsNull())
+        return 0;
+
+    if (image.GetBPP() == 32 && image.GetWidth() >= 1)
+        PremultiplyAlpha(image);
+
+    const int width = image.GetWidth();
+    const int height = image.GetHeight();
+    if (image.HasAlphaChannel())
+        image.AlphaBlend(*dc, x, y, width, height, 0, 0, width, height, 0xFF, AC_SRC_OVER);
+    else
+        image.StretchBlt(*dc, x, y, width, height, 0, 0, width, height, SRCCOPY);
+
+    image.Destroy();
+    return 1;
+}
+
+void CopyBitmapRect(CDC* reference, CBitmap* destination, CBitmap* source,
+                    int left, int top, int right, int bottom)
+{
+    if (!source || !source->GetSafeHandle() || !destination)
+        return;
+
+    destination->DeleteObject();
+    const int width = right - left;
+    const int height = bottom - top;
+    destination->CreateCompatibleBitmap(reference, width, height);
+
+    CDC target;
+    CDC from;
+    target.CreateCompatibleDC(reference);
+    from.CreateCompatibleDC(reference);
+    ScopedSelectObject selectTarget(target, *destination);
+    ScopedSelectObject selectSource(from, *source);
+    target.StretchBlt(0, 0, width, height, &from, left, top, width, height, SRCCOPY);
+}

@@ -1,0 +1,18 @@
+#pragma once
+// Putting skin images on the screen. Nothing is cached: every call decodes
+// its file again, so a window repaints from whatever lies on disk.
+
+#include "classlib/gdi.h"
+
+// Draws the PNG file at `path` unscaled with its top-left corner at (x, y).
+// A picture with an alpha channel is blended per pixel; one without is
+// copied opaque. Returns 1 when drawn, 0 when `dc` is null or the file does
+// not load (nothing is drawn then).
+int DrawPngWithAlpha(CDC* dc, const wchar_t* path, int x, int y);
+
+// Makes `destination` a bitmap of (right - left) x (bottom - top) pixels,
+// compatible with `reference`, holding the pixels of `source` from
+// (left, top). A bitmap `destination` held before is deleted. Does nothing
+// when `source` holds no bitmap.
+void CopyBitmapRect(CDC* reference, CBitmap* destination, CBitmap* source,
+                    int left, int top, int right, int bottom);

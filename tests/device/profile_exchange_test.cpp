@@ -13,6 +13,12 @@
 
 namespace {
 
+// Opens `path` shared with nobody, so that no one else can open it meanwhile.
+HANDLE OpenUnshared(const std::wstring& path)
+{
+    return CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+}
+
 bool SameRecord(const SettingsRecord& a, const SettingsRecord& b)
 {
     return std::memcmp(&a, &b, sizeof a) == 0;
@@ -117,23 +123,31 @@ TEST_F(ProfileExchangeTest, ExportOverAnEarlierFileReplacesItWholeAndLeavesNoTem
     EXPECT_FALSE(PathExists(data.Path(L"Exports\\p.bin.tmp").c_str()));
 }
 
-TEST_F(ProfileExchangeTest, ExportIntoAFolderNamedWithBinKeepsThePairInThatFolder)
+TEST_F(ProfileExchangeTest, APairInAFolderNamedWithBinStaysInThatFolder)
 {
     CreateDirectoryW(data.Path(L"old.bin").c_str(), nullptr);
     CreateDirectoryW(data.Path(L"old.ini").c_str(), nullptr);
+    const SettingsRecord exported = g_Settings;
 
     Export(data.Path(L"old.bin\\p.bin"));
-
     EXPECT_EQ(ReadBinaryFile(data.Path(L"old.bin\\p.bin")).size(), kProfileFileSize);
     EXPECT_EQ(IniFileLines(data.Path(L"old.bin\\p.ini")), CaptionLines(L"Cap"));
     EXPECT_FALSE(PathExists(data.Path(L"old.ini\\p.ini").c_str()));
+
+    // Imported back, with a decoy where the folder's name is changed too.
+    data.WriteCaptions(data.Path(L"old.ini\\p.ini"), L"Elsewhere");
+    g_Settings = SettingsRecord{};
+    data.store.m_strItem = {};
+    Import(data.Path(L"old.bin\\p.bin"));
+    EXPECT_TRUE(SameRecord(g_Settings, exported));
+    EXPECT_EQ(data.store.m_strItem[6], L"Cap7");
 }
 
 TEST_F(ProfileExchangeTest, ExportThatCannotWriteReportsTheErrorAndKeepsTheEarlierFile)
 {
     const std::vector<unsigned char> earlier(kProfileFileSize, 0x11);
     WriteBinaryFile(data.Path(L"Exports\\p.bin"), earlier.data(), earlier.size());
-    HANDLE lock = CreateFileW(data.Path(L"Exports\\p.bin").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    const HANDLE lock = OpenUnshared(data.Path(L"Exports\\p.bin"));
     ASSERT_NE(lock, INVALID_HANDLE_VALUE);
 
     Export(data.Path(L"Exports\\p.bin"));
@@ -178,19 +192,6 @@ TEST_F(ProfileExchangeTest, ImportOfAWholeProfileFileReplacesTheWholeRecordAndTh
     EXPECT_EQ(data.store.m_strStrIniPath, data.Path(L"p.ini").c_str());
 }
 
-TEST_F(ProfileExchangeTest, ExportedPairImportsBackUnchanged)
-{
-    const SettingsRecord exported = g_Settings;
-    Export(data.Path(L"Exports\\round"));
-    g_Settings = SettingsRecord{};
-    data.store.m_strItem = {};
-
-    Import(data.Path(L"Exports\\round.bin"));
-
-    EXPECT_TRUE(SameRecord(g_Settings, exported));
-    EXPECT_EQ(data.store.m_strItem[6], L"Cap7");
-}
-
 TEST_F(ProfileExchangeTest, ImportOfAFileOfAnotherSizeKeepsTheRecordButReadsTheCaptions)
 {
     const SettingsRecord before = g_Settings;
@@ -227,7 +228,7 @@ TEST_F(ProfileExchangeTest, ImportOfAFileThatCannotBeOpenedReportsTheErrorAndKee
 {
     const SettingsRecord before = g_Settings;
     data.WriteProfile(data.Path(L"Exports\\p.bin"), PatternRecord(3));
-    HANDLE lock = CreateFileW(data.Path(L"Exports\\p.bin").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    const HANDLE lock = OpenUnshared(data.Path(L"Exports\\p.bin"));
     ASSERT_NE(lock, INVALID_HANDLE_VALUE);
 
     Import(data.Path(L"Exports\\p.bin"));
@@ -235,18 +236,4 @@ TEST_F(ProfileExchangeTest, ImportOfAFileThatCannotBeOpenedReportsTheErrorAndKee
 
     EXPECT_TRUE(Logged(L"Error Code is: 32 \n"));
     EXPECT_TRUE(SameRecord(g_Settings, before));
-}
-
-TEST_F(ProfileExchangeTest, ImportFromAFolderNamedWithBinReadsTheCaptionsBesideTheFile)
-{
-    CreateDirectoryW(data.Path(L"old.bin").c_str(), nullptr);
-    CreateDirectoryW(data.Path(L"old.ini").c_str(), nullptr);
-    data.WriteProfile(data.Path(L"old.bin\\p.bin"), PatternRecord(4));
-    data.WriteCaptions(data.Path(L"old.bin\\p.ini"), L"Beside");
-    data.WriteCaptions(data.Path(L"old.ini\\p.ini"), L"Elsewhere");
-
-    Import(data.Path(L"old.bin\\p.bin"));
-
-    EXPECT_TRUE(SameRecord(g_Settings, PatternRecord(4)));
-    EXPECT_EQ(data.store.m_strItem[0], L"Beside1");
 }

@@ -41,8 +41,9 @@ struct LoggedStep {
 
 std::ostream& operator<<(std::ostream& out, const LoggedStep& step)
 {
-    out << (step.Kind == EmulatedLogKind::FeatureSet ? "frame" : step.Kind == EmulatedLogKind::OutputChunk ? "chunk" : "other")
-        << " @" << step.Tick << ":";
+    const bool frame = step.Kind == EmulatedLogKind::FeatureSet;
+    const bool chunk = step.Kind == EmulatedLogKind::OutputChunk;
+    out << (frame ? "frame" : chunk ? "chunk" : "other") << " @" << step.Tick << ":";
     for (uint8_t b : step.Bytes)
         out << ' ' << std::hex << int(b) << std::dec;
     return out;

@@ -39,6 +39,16 @@ function(rv417_add_test_folder)
   endforeach()
 endfunction()
 
+# rv417_uses_desktop(test ...)
+# Tests that move focus, capture or activation between real windows, show
+# menus or read pixels from the screen share one virtual display: they run
+# one at a time, while the other tests go on in parallel beside them.
+function(rv417_uses_desktop)
+  foreach(test ${ARGN})
+    set_tests_properties(${test} PROPERTIES RESOURCE_LOCK desktop)
+  endforeach()
+endfunction()
+
 # rv417_add_bench(NAME name SOURCES ... LIBS ...)
 # A benchmark executable; built with the rest, run by hand under Wine.
 function(rv417_add_bench)

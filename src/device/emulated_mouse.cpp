@@ -717,6 +717,21 @@ void EmulatedMouse::ReportInput(std::span<const uint8_t> report)
     DeliverInput(EmulatedRole::EventCollection, bytes);
 }
 
+// A read needs a collection with input reports and room for a whole one.
+bool EmulatedMouse::InputFits(const OpenHandle& open, DWORD length)
+{
+    if (open.Interface.InputReportByteLength == 0) {
+        SetLastError(ERROR_INVALID_FUNCTION);
+        return false;
+    }
+    if (length < open.Interface.InputReportByteLength) {
+        LogError("read buffer shorter than the input report (" + std::to_string(length) + " bytes)");
+        SetLastError(ERROR_INVALID_USER_BUFFER);
+        return false;
+    }
+    return true;
+}
+
 BOOL EmulatedMouse::Read(HANDLE handle, void* report, DWORD length, DWORD* read)
 {
     std::lock_guard lock(m_mutex);
@@ -730,15 +745,8 @@ BOOL EmulatedMouse::Read(HANDLE handle, void* report, DWORD length, DWORD* read)
         SetLastError(ERROR_INVALID_PARAMETER);
         return FALSE;
     }
-    if (open->Interface.InputReportByteLength == 0) {
-        SetLastError(ERROR_INVALID_FUNCTION);
+    if (!InputFits(*open, length))
         return FALSE;
-    }
-    if (length < open->Interface.InputReportByteLength) {
-        LogError("read buffer shorter than the input report (" + std::to_string(length) + " bytes)");
-        SetLastError(ERROR_INVALID_USER_BUFFER);
-        return FALSE;
-    }
     if (open->Input.empty()) {
         // The driver would wait for the next report; a test would hang.
         LogError("read with no input report waiting");
@@ -766,15 +774,8 @@ BOOL EmulatedMouse::ReadOverlapped(HANDLE handle, void* report, DWORD length, OV
         SetLastError(ERROR_INVALID_PARAMETER);
         return FALSE;
     }
-    if (open->Interface.InputReportByteLength == 0) {
-        SetLastError(ERROR_INVALID_FUNCTION);
+    if (!InputFits(*open, length))
         return FALSE;
-    }
-    if (length < open->Interface.InputReportByteLength) {
-        LogError("read buffer shorter than the input report (" + std::to_string(length) + " bytes)");
-        SetLastError(ERROR_INVALID_USER_BUFFER);
-        return FALSE;
-    }
     if (overlapped->hEvent)
         ResetEvent(overlapped->hEvent);
     PendingRead read{static_cast<uint8_t*>(report), length, overlapped};

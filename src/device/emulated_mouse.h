@@ -173,6 +173,7 @@ private:
     bool Alive(const OpenHandle& open) const;
     // The handle for an operation, or nullptr with the last error set.
     OpenHandle* Usable(HANDLE handle, DWORD neededAccess, const char* operation);
+    bool InputFits(const OpenHandle& open, DWORD length);
     void AddLog(EmulatedLogKind kind, std::span<const uint8_t> bytes, std::string note);
     void LogError(std::string note, std::span<const uint8_t> bytes = {});
     void HandleCommand(std::span<const uint8_t, 7> command);

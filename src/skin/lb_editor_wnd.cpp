@@ -33,10 +33,14 @@ bool CLBEditorWnd::Edit(int index, char numeric)
     DWORD style = WS_CHILD | WS_VISIBLE | WS_BORDER | ES_WANTRETURN;
     if (numeric == 1)
         style |= ES_NUMBER;
+    bool deletedDuringCreate = false;
+    m_pDeletedDuringCreate = &deletedDuringCreate;
     if (!Create(style, rect, m_pListBox, kEditId)) {
-        delete this;
+        if (!deletedDuringCreate)
+            delete this;
         return false;
     }
+    m_pDeletedDuringCreate = nullptr;
 
     SendMessage(WM_SETFONT, static_cast<WPARAM>(m_pListBox->SendMessage(WM_GETFONT)), TRUE);
     SetWindowText(g_strEditStartText);
@@ -113,6 +117,8 @@ void CLBEditorWnd::OnLButtonDown(UINT, CPoint point)
 void CLBEditorWnd::OnNcDestroy()
 {
     CEdit::OnNcDestroy();
+    if (m_pDeletedDuringCreate)
+        *m_pDeletedDuringCreate = true;
     delete this;
 }
 

@@ -53,6 +53,9 @@ private:
     void DiscardQueuedInput();
 
     int m_nItem = -1;
+    // Set while Create runs: a creation that fails after the window was bound
+    // ends in OnNcDestroy, which then deletes the object and says so here.
+    bool* m_pDeletedDuringCreate = nullptr;
     CListBox* m_pListBox;
     bool m_bEnded = false;
 };

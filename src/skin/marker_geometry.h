@@ -1,7 +1,7 @@
 #pragma once
 // The arithmetic of the image sliders: how much of the fill image a
 // position shows, and which position a mouse point picks. All divisions
-// truncate toward zero, as the sliders have always rounded.
+// truncate toward zero.
 
 // The number of pixels (columns of a horizontal slider, rows of a vertical
 // one) that the fill image covers at `position`, for a slider `length`

@@ -4,8 +4,8 @@
 
 namespace {
 
-// A class-specific style bit the frame has always carried; its class gives
-// it no meaning.
+// A class-specific style bit the frame carries; its class gives it no
+// meaning.
 constexpr DWORD kFrameExtraStyle = 0x0100;
 
 }  // namespace
@@ -84,8 +84,8 @@ WrapRelayout ComputeWrapRelayout(RECT frameClient, bool vertical, bool leftScrol
 RECT CornerSourceRect(WrapCorner corner, int barWidth)
 {
     const int left = kSkinCornerColumn * barWidth;
-    // The bottom-left square has always been taken from one bar width down
-    // the column, the bottom-right one from its top.
+    // The bottom-left square comes from one bar width down the column, the
+    // bottom-right one from its top.
     const int top = corner == kCornerBottomLeft ? barWidth : 0;
     return {left, top, left + barWidth, top + barWidth};
 }

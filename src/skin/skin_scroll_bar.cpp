@@ -68,6 +68,12 @@ LRESULT CSkinScrollBar::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_LBUTTONDBLCLK:
         // The first click of the pair has acted already.
         return 1;
+    case WM_ENABLE:
+        // The system bar would draw its own look straight onto the screen and
+        // leave nothing to repaint; the style bit is already set, so only the
+        // skin needs drawing again.
+        Invalidate(FALSE);
+        return 0;
     default:
         return CScrollBar::WindowProc(message, wParam, lParam);
     }

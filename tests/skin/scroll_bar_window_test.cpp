@@ -173,3 +173,18 @@ TEST_F(SkinnedBarTest, PartsShowHoverAndPressedLooks)
     EXPECT_EQ(SkinPixelOf(bar, kX, 30).column, 3);
     Release(bar, kX, 60);
 }
+
+TEST_F(SkinnedBarTest, EnablingAndDisablingKeepTheSkin)
+{
+    // The system bar would draw its own look over the skin on these changes.
+    ::EnableWindow(bar, FALSE);
+    PumpPending();
+    ::UpdateWindow(bar);
+    EXPECT_EQ(SkinPixelOf(bar, kX, 80).column, 3);
+    EXPECT_EQ(SkinPixelOf(bar, kX, 30).column, 2);
+    ::EnableWindow(bar, TRUE);
+    PumpPending();
+    ::UpdateWindow(bar);
+    EXPECT_EQ(SkinPixelOf(bar, kX, 80).column, 3);
+    EXPECT_EQ(SkinPixelOf(bar, kX, kUpArrowY).row, kSkinRowNormal);
+}

@@ -4,17 +4,10 @@
 
 #include "classlib/wnd.h"
 
+#include "support/test_support.h"
+
 #include <windows.h>
 
-// Dispatches every message already waiting on this thread (no pre-translation).
-inline void PumpPending()
-{
-    MSG msg;
-    while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        ::TranslateMessage(&msg);
-        ::DispatchMessageW(&msg);
-    }
-}
 
 // Creates `window` as a hidden top-level window of the default class.
 inline bool CreateTopLevel(CWnd& window, DWORD style = WS_OVERLAPPEDWINDOW)

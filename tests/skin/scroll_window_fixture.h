@@ -9,7 +9,10 @@
 #include "skin/skin_scroll_wnd.h"
 #include "skin/window_timers.h"
 
+#include "support/test_support.h"
+
 #include <gtest/gtest.h>
+
 #include <windows.h>
 
 #include <ostream>
@@ -19,15 +22,6 @@
 
 namespace scrolltest {
 
-// Dispatches every message already queued on this thread.
-inline void PumpPending()
-{
-    MSG msg;
-    while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        ::TranslateMessage(&msg);
-        ::DispatchMessageW(&msg);
-    }
-}
 
 inline SCROLLINFO EmptyScrollInfo(UINT mask)
 {

@@ -7,6 +7,7 @@
 #include "classlib/gdiplus_session.h"
 #include "classlib/wnd.h"
 #include "support/png_file.h"
+#include "support/test_support.h"
 
 #include <gtest/gtest.h>
 
@@ -90,14 +91,7 @@ public:
         return taken;
     }
 
-    static void Pump()
-    {
-        MSG msg;
-        while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            ::TranslateMessage(&msg);
-            ::DispatchMessageW(&msg);
-        }
-    }
+    static void Pump() { PumpPending(); }
 
     std::vector<Posted> commands;
 };

@@ -33,3 +33,7 @@ std::vector<std::wstring> IniFileLines(const std::wstring& path);
 // Raw bytes of a file (empty when missing) and a file of the given bytes.
 std::vector<unsigned char> ReadBinaryFile(const std::wstring& path);
 void WriteBinaryFile(const std::wstring& path, const void* data, size_t size);
+
+// Dispatches every message already waiting on this thread's queue (no
+// pre-translation), so what a test posted has been handled when it returns.
+void PumpPending();

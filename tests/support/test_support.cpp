@@ -48,3 +48,12 @@ TempFolder::~TempFolder()
 {
     RemoveTree(m_path);
 }
+
+void PumpPending()
+{
+    MSG msg;
+    while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        ::TranslateMessage(&msg);
+        ::DispatchMessageW(&msg);
+    }
+}

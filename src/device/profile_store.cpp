@@ -33,19 +33,6 @@ CString CaptionKey(int index)
     return key;
 }
 
-// Reads until `size` bytes are in or the file ends; the number read.
-DWORD ReadUpTo(HANDLE file, uint8_t* buffer, DWORD size)
-{
-    DWORD total = 0;
-    while (total < size) {
-        DWORD got = 0;
-        if (!ReadFile(file, buffer + total, size - total, &got, nullptr) || got == 0)
-            break;
-        total += got;
-    }
-    return total;
-}
-
 }  // namespace
 
 CProfileStore::CProfileStore(ModulePathSource modulePathSource)
@@ -141,23 +128,10 @@ void CProfileStore::SaveCurrentProfile()
         return;
     }
 
-    // The new content goes to a file beside the profile, which then replaces
-    // it in one step: a failed write leaves the old profile whole.
-    ProfileFile content{kProfileFileFlag, g_Settings};
-    const CString temporary = m_strConfigPath + L".tmp";
-    bool written = false;
-    {
-        UniqueHandle file(CreateFileW(temporary, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                      FILE_ATTRIBUTE_NORMAL, nullptr));
-        DWORD count = 0;
-        written = file && WriteFile(file.get(), &content, kProfileFileSize, &count, nullptr) &&
-                  count == kProfileFileSize && FlushFileBuffers(file.get());
-    }
-    if (written)
-        written = MoveFileExW(temporary, m_strConfigPath, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
-    if (!written) {
-        DebugTrace(L"Error Code is: %d \n", static_cast<int>(GetLastError()));
-        DeleteFileW(temporary);
+    // A failed write leaves the old profile whole.
+    const DWORD error = WriteProfileFileReplacing(m_strConfigPath, g_Settings);
+    if (error != ERROR_SUCCESS) {
+        DebugTrace(L"Error Code is: %d \n", static_cast<int>(error));
         return;
     }
     DebugTrace(L"Data num:%d BYTE -%d BYTE\n Struct size:%d BYTE", 1, static_cast<int>(kSettingsRecordSize),

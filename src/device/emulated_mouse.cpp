@@ -755,9 +755,11 @@ BOOL EmulatedMouse::Read(HANDLE handle, void* report, DWORD length, DWORD* read)
     }
     const std::vector<uint8_t> next = std::move(open->Input.front());
     open->Input.pop_front();
-    std::memcpy(report, next.data(), next.size());
+    const size_t n = std::min<size_t>(next.size(), length);
+    if (n)
+        std::memcpy(report, next.data(), n);
     if (read)
-        *read = static_cast<DWORD>(next.size());
+        *read = static_cast<DWORD>(n);
     if (open->Interface.Role == EmulatedRole::CommandCollection)
         AddLog(EmulatedLogKind::InputChunk, next, {});
     return TRUE;

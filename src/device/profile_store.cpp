@@ -57,12 +57,23 @@ CString CProfileStore::NumberedDataFile(const wchar_t* format, int n) const
     return DataFile(name);
 }
 
-void CProfileStore::LoadCurrentProfile()
+void CProfileStore::SetListPaths()
 {
-    RefreshModulePath();
     m_strRecordIniPath = DataFile(L"record.ini");
     m_strRecordIni = m_strRecordIniPath;
     m_strStrIni = DataFile(L"str.ini");
+}
+
+void CProfileStore::SetProfilePaths(int n)
+{
+    m_strConfigPath = NumberedDataFile(L"config%d.bin", n);
+    m_strStrIniPath = NumberedDataFile(L"str%d.ini", n);
+}
+
+void CProfileStore::LoadCurrentProfile()
+{
+    RefreshModulePath();
+    SetListPaths();
 
     if (g_bRestoreDefaults == 1) {
         m_strConfigPath = DataFile(L"config.bin");
@@ -79,8 +90,7 @@ void CProfileStore::LoadCurrentProfile()
             if (ReadIniValue(m_strStrIni, kProfileListSection, key) == current)
                 g_nCurProfile = static_cast<uint8_t>(i);
         }
-        m_strConfigPath = NumberedDataFile(L"config%d.bin", g_nCurProfile);
-        m_strStrIniPath = NumberedDataFile(L"str%d.ini", g_nCurProfile);
+        SetProfilePaths(g_nCurProfile);
     }
 
     ReadProfileFile(L"Config file is not exist.\n");
@@ -90,11 +100,8 @@ void CProfileStore::LoadCurrentProfile()
 void CProfileStore::LoadProfile(int n)
 {
     RefreshModulePath();
-    m_strRecordIniPath = DataFile(L"record.ini");
-    m_strRecordIni = m_strRecordIniPath;
-    m_strStrIni = DataFile(L"str.ini");
-    m_strConfigPath = NumberedDataFile(L"config%d.bin", n);
-    m_strStrIniPath = NumberedDataFile(L"str%d.ini", n);
+    SetListPaths();
+    SetProfilePaths(n);
     ReadProfileFile(L"Config file is not exist.");
 }
 
@@ -120,8 +127,7 @@ void CProfileStore::ReadProfileFile(const wchar_t* missingText)
 void CProfileStore::SaveCurrentProfile()
 {
     RefreshModulePath();
-    m_strConfigPath = NumberedDataFile(L"config%d.bin", g_nCurProfile);
-    m_strStrIniPath = NumberedDataFile(L"str%d.ini", g_nCurProfile);
+    SetProfilePaths(g_nCurProfile);
 
     if (!PathExists(m_strConfigPath)) {
         DebugTrace(L"Config file is not exist.\n");

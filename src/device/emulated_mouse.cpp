@@ -1,6 +1,7 @@
 #include "device/emulated_mouse.h"
 
 #include "device/clock.h"
+#include "device/hid_link.h"
 
 #include <algorithm>
 #include <atomic>
@@ -13,10 +14,7 @@ constexpr NTSTATUS kStatusPending = 0x103;
 constexpr NTSTATUS kStatusCancelled = static_cast<NTSTATUS>(0xC0000120);
 constexpr NTSTATUS kStatusDeviceNotConnected = static_cast<NTSTATUS>(0xC000009D);
 
-constexpr USHORT kMouseVendorId = 0x04D9;
-constexpr USHORT kMouseProductId = 0xA10D;
 constexpr USHORT kMouseVersion = 0x0103;
-constexpr size_t kChunkPayload = 64;
 // What a read-back hands out beyond the 128 bytes of the stored block.
 constexpr uint8_t kReadBackFiller = 0xEE;
 
@@ -26,6 +24,7 @@ constexpr wchar_t kHidClassSuffix[] = L"#{4d1e55b2-f16f-11cf-88cb-001111000030}"
 // handle left over from another instance is never taken for one of ours.
 std::atomic<uintptr_t> g_nextHandleValue{0x7E110000};
 
+// Checksum and chunk count are computed here, not taken from the link, to check its arithmetic.
 uint8_t FrameChecksum(std::span<const uint8_t> bytes)
 {
     uint8_t sum = 0;
@@ -36,7 +35,7 @@ uint8_t FrameChecksum(std::span<const uint8_t> bytes)
 
 size_t ChunksFor(uint8_t length)
 {
-    return (length + kChunkPayload - 1) / kChunkPayload;
+    return (length + kChunkPayloadSize - 1) / kChunkPayloadSize;
 }
 
 std::wstring MousePath(const wchar_t* collection)
@@ -562,8 +561,8 @@ void EmulatedMouse::HandleCommand(std::span<const uint8_t, 7> command)
         for (size_t c = 0; c < chunks; ++c) {
             std::vector<uint8_t> report(kEmulatedChunkReportLength, kReadBackFiller);
             report[0] = 0;
-            for (size_t k = 0; k < kChunkPayload; ++k) {
-                const size_t at = c * kChunkPayload + k;
+            for (size_t k = 0; k < kChunkPayloadSize; ++k) {
+                const size_t at = c * kChunkPayloadSize + k;
                 if (at < block.size())
                     report[1 + k] = block[at];
             }
@@ -625,9 +624,9 @@ BOOL EmulatedMouse::Write(HANDLE handle, const void* report, DWORD length, DWORD
         if (!m_dataWrite) {
             LogError("data chunk without a data command", chunk);
         } else {
-            const auto payload = chunk.subspan(1, std::min<size_t>(kChunkPayload, length - 1));
+            const auto payload = chunk.subspan(1, std::min<size_t>(kChunkPayloadSize, length - 1));
             m_dataWrite->Payload.insert(m_dataWrite->Payload.end(), payload.begin(), payload.end());
-            if (m_dataWrite->Payload.size() >= m_dataWrite->ChunksExpected * kChunkPayload)
+            if (m_dataWrite->Payload.size() >= m_dataWrite->ChunksExpected * kChunkPayloadSize)
                 FinishDataWrite();
         }
     }
@@ -755,9 +754,11 @@ BOOL EmulatedMouse::Read(HANDLE handle, void* report, DWORD length, DWORD* read)
     }
     const std::vector<uint8_t> next = std::move(open->Input.front());
     open->Input.pop_front();
-    std::memcpy(report, next.data(), next.size());
+    const size_t n = std::min<size_t>(next.size(), length);
+    if (n)
+        std::memcpy(report, next.data(), n);
     if (read)
-        *read = static_cast<DWORD>(next.size());
+        *read = static_cast<DWORD>(n);
     if (open->Interface.Role == EmulatedRole::CommandCollection)
         AddLog(EmulatedLogKind::InputChunk, next, {});
     return TRUE;

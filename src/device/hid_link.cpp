@@ -18,11 +18,34 @@ CString g_strDevicePath;
 
 namespace {
 
+SRWLOCK g_readHandleLock = SRWLOCK_INIT;
+
+}  // namespace
+
+ReadHandleLock::ReadHandleLock(Mode mode) : m_mode(mode)
+{
+    if (m_mode == Shared)
+        AcquireSRWLockShared(&g_readHandleLock);
+    else
+        AcquireSRWLockExclusive(&g_readHandleLock);
+}
+
+ReadHandleLock::~ReadHandleLock()
+{
+    if (m_mode == Shared)
+        ReleaseSRWLockShared(&g_readHandleLock);
+    else
+        ReleaseSRWLockExclusive(&g_readHandleLock);
+}
+
+namespace {
+
 // The event handle of a new connection takes the place of the old one. A read
 // still pending on the old handle is cancelled before it is closed, so the
 // read thread wakes up instead of waiting on a dead handle.
 void ReplaceEventHandle(HANDLE handle)
 {
+    const ReadHandleLock lock(ReadHandleLock::Exclusive);
     const HANDLE old = g_hDevRead.exchange(handle);
     if (IsDeviceHandleValid(old) && old != handle) {
         Hid().CancelIo(old);

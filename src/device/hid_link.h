@@ -78,6 +78,22 @@ extern HANDLE g_hDevCmd;
 // The event collection, opened for reading with overlapped I/O. Read by the
 // read thread while the user-interface thread may replace it.
 extern std::atomic<HANDLE> g_hDevRead;
+
+// The system reuses the value of a closed handle at once, so g_hDevRead must
+// not be closed between the read thread loading it and starting a read on
+// it. The read thread holds this lock shared over that span; whoever
+// exchanges, cancels and closes the handle holds it exclusive.
+class ReadHandleLock {
+public:
+    enum Mode { Shared, Exclusive };
+    explicit ReadHandleLock(Mode mode);
+    ~ReadHandleLock();
+    ReadHandleLock(const ReadHandleLock&) = delete;
+    ReadHandleLock& operator=(const ReadHandleLock&) = delete;
+
+private:
+    Mode m_mode;
+};
 // The overlapped block of the event reads; the main window creates its
 // manual-reset event at start-up.
 extern OVERLAPPED g_ovRead;

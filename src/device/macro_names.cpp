@@ -2,8 +2,10 @@
 
 #include "device/leading_decimal.h"
 #include "device/record_ini.h"
+#include "text/language_code.h"
 
 #include <algorithm>
+#include <optional>
 #include <string>
 
 namespace {
@@ -32,14 +34,19 @@ bool IsControlCharacter(wchar_t ch)
 
 CString MacroNameWord(const CString& languageCode)
 {
-    if (languageCode == L"CHS")
+    const std::optional<Language> language = LanguageOfCode(languageCode);
+    if (!language)
+        return CString();
+    switch (*language) {
+    case Language::CHS:
         return L"宏";
-    if (languageCode == L"CHT")
+    case Language::CHT:
         return L"巨集";
-    if (languageCode == L"EN")
+    case Language::EN:
         return L"Macro";
-    if (languageCode == L"DE")
+    case Language::DE:
         return L"Makro";
+    }
     return CString();
 }
 

@@ -54,42 +54,12 @@ void ReadProfileFileWhole(const CString& path)
     if (!GetFileSizeEx(file.get(), &size) || size.QuadPart != static_cast<LONGLONG>(kProfileFileSize))
         return;
     ProfileFile content{};
-    DWORD total = 0;
-    auto* bytes = reinterpret_cast<uint8_t*>(&content);
-    while (total < kProfileFileSize) {
-        DWORD got = 0;
-        if (!ReadFile(file.get(), bytes + total, kProfileFileSize - total, &got, nullptr) || got == 0)
-            break;
-        total += got;
-    }
+    const DWORD total = ReadUpTo(file.get(), reinterpret_cast<uint8_t*>(&content), kProfileFileSize);
     // A file that shrank while being read is not taken in part.
     if (total != kProfileFileSize)
         return;
     g_FirstRunFlag = content.FirstRunFlag;
     g_Settings = content.Settings;
-}
-
-// Writes the flag byte and g_Settings to a file beside `path`, which then
-// replaces `path` in one step. The system error code when it failed.
-DWORD WriteProfileFileReplacing(const CString& path)
-{
-    const ProfileFile content{kProfileFileFlag, g_Settings};
-    const CString temporary = path + L".tmp";
-    bool written = false;
-    {
-        UniqueHandle file(CreateFileW(temporary, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
-                                      nullptr));
-        DWORD count = 0;
-        written = file && WriteFile(file.get(), &content, kProfileFileSize, &count, nullptr) &&
-                  count == kProfileFileSize && FlushFileBuffers(file.get());
-    }
-    if (written)
-        written = MoveFileExW(temporary, path, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
-    if (written)
-        return ERROR_SUCCESS;
-    const DWORD error = GetLastError();
-    DeleteFileW(temporary);
-    return error == ERROR_SUCCESS ? ERROR_WRITE_FAULT : error;
 }
 
 }  // namespace
@@ -135,7 +105,7 @@ void ExportProfile(CProfileStore& store, CWnd* parent)
     store.WriteStrIniTo(CaptionFileBeside(path, name));
     store.m_strConfigPath = DataFilePath(store.m_strModulePath, name);
 
-    const DWORD error = WriteProfileFileReplacing(path);
+    const DWORD error = WriteProfileFileReplacing(path, g_Settings);
     if (error != ERROR_SUCCESS) {
         ReportSystemError(error);
         return;

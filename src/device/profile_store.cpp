@@ -33,19 +33,6 @@ CString CaptionKey(int index)
     return key;
 }
 
-// Reads until `size` bytes are in or the file ends; the number read.
-DWORD ReadUpTo(HANDLE file, uint8_t* buffer, DWORD size)
-{
-    DWORD total = 0;
-    while (total < size) {
-        DWORD got = 0;
-        if (!ReadFile(file, buffer + total, size - total, &got, nullptr) || got == 0)
-            break;
-        total += got;
-    }
-    return total;
-}
-
 }  // namespace
 
 CProfileStore::CProfileStore(ModulePathSource modulePathSource)
@@ -70,12 +57,23 @@ CString CProfileStore::NumberedDataFile(const wchar_t* format, int n) const
     return DataFile(name);
 }
 
-void CProfileStore::LoadCurrentProfile()
+void CProfileStore::SetListPaths()
 {
-    RefreshModulePath();
     m_strRecordIniPath = DataFile(L"record.ini");
     m_strRecordIni = m_strRecordIniPath;
     m_strStrIni = DataFile(L"str.ini");
+}
+
+void CProfileStore::SetProfilePaths(int n)
+{
+    m_strConfigPath = NumberedDataFile(L"config%d.bin", n);
+    m_strStrIniPath = NumberedDataFile(L"str%d.ini", n);
+}
+
+void CProfileStore::LoadCurrentProfile()
+{
+    RefreshModulePath();
+    SetListPaths();
 
     if (g_bRestoreDefaults == 1) {
         m_strConfigPath = DataFile(L"config.bin");
@@ -92,8 +90,7 @@ void CProfileStore::LoadCurrentProfile()
             if (ReadIniValue(m_strStrIni, kProfileListSection, key) == current)
                 g_nCurProfile = static_cast<uint8_t>(i);
         }
-        m_strConfigPath = NumberedDataFile(L"config%d.bin", g_nCurProfile);
-        m_strStrIniPath = NumberedDataFile(L"str%d.ini", g_nCurProfile);
+        SetProfilePaths(g_nCurProfile);
     }
 
     ReadProfileFile(L"Config file is not exist.\n");
@@ -103,11 +100,8 @@ void CProfileStore::LoadCurrentProfile()
 void CProfileStore::LoadProfile(int n)
 {
     RefreshModulePath();
-    m_strRecordIniPath = DataFile(L"record.ini");
-    m_strRecordIni = m_strRecordIniPath;
-    m_strStrIni = DataFile(L"str.ini");
-    m_strConfigPath = NumberedDataFile(L"config%d.bin", n);
-    m_strStrIniPath = NumberedDataFile(L"str%d.ini", n);
+    SetListPaths();
+    SetProfilePaths(n);
     ReadProfileFile(L"Config file is not exist.");
 }
 
@@ -133,31 +127,17 @@ void CProfileStore::ReadProfileFile(const wchar_t* missingText)
 void CProfileStore::SaveCurrentProfile()
 {
     RefreshModulePath();
-    m_strConfigPath = NumberedDataFile(L"config%d.bin", g_nCurProfile);
-    m_strStrIniPath = NumberedDataFile(L"str%d.ini", g_nCurProfile);
+    SetProfilePaths(g_nCurProfile);
 
     if (!PathExists(m_strConfigPath)) {
         DebugTrace(L"Config file is not exist.\n");
         return;
     }
 
-    // The new content goes to a file beside the profile, which then replaces
-    // it in one step: a failed write leaves the old profile whole.
-    ProfileFile content{kProfileFileFlag, g_Settings};
-    const CString temporary = m_strConfigPath + L".tmp";
-    bool written = false;
-    {
-        UniqueHandle file(CreateFileW(temporary, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                      FILE_ATTRIBUTE_NORMAL, nullptr));
-        DWORD count = 0;
-        written = file && WriteFile(file.get(), &content, kProfileFileSize, &count, nullptr) &&
-                  count == kProfileFileSize && FlushFileBuffers(file.get());
-    }
-    if (written)
-        written = MoveFileExW(temporary, m_strConfigPath, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
-    if (!written) {
-        DebugTrace(L"Error Code is: %d \n", static_cast<int>(GetLastError()));
-        DeleteFileW(temporary);
+    // A failed write leaves the old profile whole.
+    const DWORD error = WriteProfileFileReplacing(m_strConfigPath, g_Settings);
+    if (error != ERROR_SUCCESS) {
+        DebugTrace(L"Error Code is: %d \n", static_cast<int>(error));
         return;
     }
     DebugTrace(L"Data num:%d BYTE -%d BYTE\n Struct size:%d BYTE", 1, static_cast<int>(kSettingsRecordSize),

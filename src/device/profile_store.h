@@ -74,6 +74,10 @@ public:
 private:
     CString DataFile(const wchar_t* name) const;
     CString NumberedDataFile(const wchar_t* format, int n) const;
+    // Points the macro store and profile list paths at the program folder.
+    void SetListPaths();
+    // Points the profile file and caption file paths at profile `n`.
+    void SetProfilePaths(int n);
     // Reads the flag byte and up to a record's worth of bytes into g_Settings.
     void ReadProfileFile(const wchar_t* missingText);
 

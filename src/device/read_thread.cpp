@@ -95,7 +95,13 @@ void FinishPendingRead(HidBackend& hid, HANDLE device)
     DWORD transferred = 0;
     if (ReadIsOver(hid, device, transferred))
         return;
-    hid.CancelIo(device);
+    {
+        // A handle no longer current was cancelled by whoever closed it, and
+        // its value may already belong to another object.
+        const ReadHandleLock lock(ReadHandleLock::Shared);
+        if (device == g_hDevRead.load())
+            hid.CancelIo(device);
+    }
     for (;;) {
         if (ReadIsOver(hid, device, transferred))
             return;
@@ -134,8 +140,7 @@ UINT __cdecl ReadThreadFun(LPVOID /*pParam*/)
         if (g_stop.IsSet())
             break;
 
-        const HANDLE device = g_hDevRead.load();
-        if (g_bDeviceOpen != 1 || !IsDeviceHandleValid(device)) {
+        if (g_bDeviceOpen != 1 || !IsDeviceHandleValid(g_hDevRead.load())) {
             // Until a search opens the event collection and signals the event.
             if (!WaitForReadEvent())
                 break;
@@ -143,10 +148,20 @@ UINT __cdecl ReadThreadFun(LPVOID /*pParam*/)
         }
 
         finish();
-        if (!hid.ReadOverlapped(device, buffer.data(), readLength, &g_ovRead) && GetLastError() != ERROR_IO_PENDING) {
-            // Not started (a handle of a mouse that is gone): g_ovRead still
-            // holds the outcome of the read before, which must not be taken
-            // for a new report. Wait for a search to open the mouse again.
+        HANDLE device = nullptr;
+        bool started = false;
+        {
+            const ReadHandleLock lock(ReadHandleLock::Shared);
+            device = g_hDevRead.load();
+            started = g_bDeviceOpen == 1 && IsDeviceHandleValid(device) &&
+                      (hid.ReadOverlapped(device, buffer.data(), readLength, &g_ovRead) ||
+                       GetLastError() == ERROR_IO_PENDING);
+        }
+        if (!started) {
+            // Not started (the mouse closed meanwhile, or a handle of a mouse
+            // that is gone): g_ovRead still holds the outcome of the read
+            // before, which must not be taken for a new report. Wait for a
+            // search to open the mouse again.
             if (!WaitForReadEvent())
                 break;
             continue;

@@ -1,5 +1,6 @@
 #include "text/function_catalogues.h"
 
+#include "text/language_code.h"
 #include "text/text_table.h"
 
 DpiActionNames g_strDpiActions = {L"DPI +", L"DPI -", L"DPI Loop"};
@@ -36,12 +37,16 @@ const std::array<WindowsFuncNames, kCatalogueLanguageCount> g_strWindowsFuncName
 
 CatalogueLanguage CatalogueLanguageOf(const CString& code)
 {
-    if (code == L"CHS")
+    switch (LanguageOfCode(code).value_or(Language::EN)) {
+    case Language::CHS:
         return kCatalogueCHS;
-    if (code == L"CHT")
+    case Language::CHT:
         return kCatalogueCHT;
-    if (code == L"DE")
+    case Language::DE:
         return kCatalogueDE;
+    case Language::EN:
+        break;
+    }
     return kCatalogueEN;
 }
 

@@ -1,5 +1,6 @@
 #include "text/text_table.h"
 
+#include "text/language_code.h"
 #include "text/text_table_rows.h"
 
 #include <algorithm>
@@ -10,18 +11,9 @@ CTextTable g_TextTable;
 
 namespace {
 
-std::optional<TextLanguage> LanguageOfCode(const CString& code)
-{
-    if (code == L"CHS")
-        return kTextCHS;
-    if (code == L"CHT")
-        return kTextCHT;
-    if (code == L"EN")
-        return kTextEN;
-    if (code == L"DE")
-        return kTextDE;
-    return std::nullopt;
-}
+// A row's columns follow the order of the language codes.
+static_assert(kTextEN == static_cast<int>(Language::EN) && kTextCHS == static_cast<int>(Language::CHS) &&
+              kTextCHT == static_cast<int>(Language::CHT) && kTextDE == static_cast<int>(Language::DE));
 
 const std::vector<int>& SortedTextIds()
 {
@@ -39,12 +31,13 @@ const std::vector<int>& SortedTextIds()
 
 void CTextTable::Load(CString code)
 {
-    const std::optional<TextLanguage> language = LanguageOfCode(code);
+    const std::optional<Language> language = LanguageOfCode(code);
     if (!language)
         return;
+    const auto column = static_cast<size_t>(*language);
     for (const TextRow& row : TextRows()) {
         if (row.id >= 0 && row.id < kTextIdCount)
-            m_texts[static_cast<size_t>(row.id)] = row.text[*language];
+            m_texts[static_cast<size_t>(row.id)] = row.text[column];
     }
 }
 

@@ -3,6 +3,7 @@
 
 #include "emulated_link.h"
 
+#include <algorithm>
 #include <thread>
 
 namespace {
@@ -132,6 +133,26 @@ TEST_F(EmulatedMouseTest, RefusesWhatTheDriverRefuses)
     EXPECT_EQ(GetLastError(), DWORD(ERROR_INVALID_HANDLE));
     mouse.Close(events);
     mouse.Close(probe);
+}
+
+TEST_F(EmulatedMouseTest, ASynchronousReadFillsNoMoreThanItsBuffer)
+{
+    // A collection that declares shorter input reports than the chunks it is
+    // then handed: the read takes what fits and says how much that was.
+    EmulatedInterface commandsShort = EmulatedMouse::CommandCollection();
+    commandsShort.InputReportByteLength = 33;
+    mouse.SetInterfaces({EmulatedMouse::EventCollection(), commandsShort});
+    const HANDLE commands = OpenCommands();
+    mouse.SetReadBackLength(64);
+    SendFrame(commands, DeviceCommand{kCmdReadProfileBlock, 1});
+
+    std::array<uint8_t, 80> buffer{};
+    buffer.fill(0xAB);
+    DWORD read = 0;
+    ASSERT_TRUE(mouse.Read(commands, buffer.data(), 33, &read));
+    EXPECT_EQ(read, 33u);
+    EXPECT_EQ(std::count(buffer.begin() + 33, buffer.end(), 0xAB), 80 - 33);
+    mouse.Close(commands);
 }
 
 TEST_F(EmulatedMouseTest, IgnoresAFrameWithABadChecksumAndFlagsBrokenTransfers)

@@ -6,7 +6,10 @@
 #include "device/profile_store.h"
 #include "device/record_ini.h"
 #include "device/win32_handle.h"
+#include "text/language_code.h"
 #include "text/text_table.h"
+
+#include <optional>
 
 namespace {
 
@@ -66,12 +69,20 @@ SettingsRecord ShippedSettings()
 CString ShippedProfileName(const CString& language)
 {
     CString base;
-    if (language == L"CHS" || language == L"EN")
-        base = L"Profile";
-    else if (language == L"CHT")
-        base = L"設定檔";
-    else if (language == L"DE")
-        base = L"Profil";
+    if (const std::optional<Language> known = LanguageOfCode(language)) {
+        switch (*known) {
+        case Language::CHS:
+        case Language::EN:
+            base = L"Profile";
+            break;
+        case Language::CHT:
+            base = L"設定檔";
+            break;
+        case Language::DE:
+            base = L"Profil";
+            break;
+        }
+    }
     return base + L" 1";
 }
 

@@ -67,6 +67,24 @@ void PaintNow(HWND window)
     ::RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE);
 }
 
+// Times a slider's paint, then decode + cut + paint, from its two pictures.
+void TimeSlider(const std::string& name, CDMarker& slider, CRect cut, const std::wstring& track,
+                const std::wstring& fill, int iterations)
+{
+    CBitmap trackBitmap, fillBitmap;
+    LoadPicture(track, trackBitmap);
+    LoadPicture(fill, fillBitmap);
+    slider.SetBitmaps(cut, &trackBitmap, &fillBitmap);
+    Time((name + " paint").c_str(), iterations, [&] { PaintNow(slider.m_hWnd); });
+    Time((name + " decode + cut + paint").c_str(), iterations, [&] {
+        CBitmap t, f;
+        LoadPicture(track, t);
+        LoadPicture(fill, f);
+        slider.SetBitmaps(cut, &t, &f);
+        PaintNow(slider.m_hWnd);
+    });
+}
+
 } // namespace
 
 int wmain(int argc, wchar_t** argv)
@@ -126,41 +144,19 @@ int wmain(int argc, wchar_t** argv)
         PaintNow(button.m_hWnd);
     });
 
-    CBitmap trackBitmap, fillBitmap;
-    LoadPicture(track, trackBitmap);
-    LoadPicture(fill, fillBitmap);
     CDMarker slider;
     slider.Create(37, 235, 245, 244, &parent, 2025);
     slider.m_nMin = 1;
     slider.m_nMax = 11;
-    slider.SetBitmaps(CRect(0, 0, 208, 14), &trackBitmap, &fillBitmap);
     slider.m_nPos = 6;
-    Time("CDMarker 208x9 paint", iterations, [&] { PaintNow(slider.m_hWnd); });
-    Time("CDMarker decode + cut + paint", iterations, [&] {
-        CBitmap t, f;
-        LoadPicture(track, t);
-        LoadPicture(fill, f);
-        slider.SetBitmaps(CRect(0, 0, 208, 14), &t, &f);
-        PaintNow(slider.m_hWnd);
-    });
+    TimeSlider("CDMarker 208x9", slider, CRect(0, 0, 208, 14), track, fill, iterations);
 
-    CBitmap stageTrackBitmap, stageFillBitmap;
-    LoadPicture(stageTrack, stageTrackBitmap);
-    LoadPicture(stageFill, stageFillBitmap);
     CDMarkerV stage;
     stage.Create(300, 3, 307, 173, &parent, 2027);
     stage.m_nMin = 1;
     stage.m_nMax = 216;
-    stage.SetBitmaps(CRect(0, 0, 7, 169), &stageTrackBitmap, &stageFillBitmap);
     stage.m_nPos = 100;
-    Time("CDMarkerV 7x170 paint", iterations, [&] { PaintNow(stage.m_hWnd); });
-    Time("CDMarkerV decode + cut + paint", iterations, [&] {
-        CBitmap t, f;
-        LoadPicture(stageTrack, t);
-        LoadPicture(stageFill, f);
-        stage.SetBitmaps(CRect(0, 0, 7, 169), &t, &f);
-        PaintNow(stage.m_hWnd);
-    });
+    TimeSlider("CDMarkerV 7x170", stage, CRect(0, 0, 7, 169), stageTrack, stageFill, iterations);
 
     for (const std::wstring* file : {&dial, &background, &item, &track, &fill, &stageTrack, &stageFill})
         DeleteFileW(file->c_str());

@@ -107,30 +107,40 @@ void CDMarker::OnLButtonDown(UINT flags, CPoint point)
     CWnd::OnLButtonDown(flags, point);
 }
 
-void CDMarker::FinishAt(int position)
+int CDMarker::PositionAt(CPoint point, bool vertical) const
 {
-    m_nPos = position;
+    const CPoint at = ToOwner(point);
+    return vertical ? MarkerPositionFromY(at.y, m_rect.top, m_rect.bottom, m_nMin, m_nMax)
+                    : MarkerPositionFromX(at.x, m_rect.left, m_rect.right, m_nMin, m_nMax);
+}
+
+void CDMarker::FinishAt(CPoint point, bool vertical)
+{
+    m_bDragging = 0;
+    m_nPos = PositionAt(point, vertical);
     Notify(WM_MARKER_POS);
     Default();
     ::ReleaseCapture();
     Invalidate(TRUE);
 }
 
+void CDMarker::TrackTo(CPoint point, bool vertical, UINT message)
+{
+    if (m_bDragging == 1) {
+        m_nPos = PositionAt(point, vertical);
+        Invalidate(TRUE);
+        Notify(message);
+    }
+}
+
 void CDMarker::OnLButtonUp(UINT, CPoint point)
 {
-    m_bDragging = 0;
-    const CPoint at = ToOwner(point);
-    FinishAt(MarkerPositionFromX(at.x, m_rect.left, m_rect.right, m_nMin, m_nMax));
+    FinishAt(point, false);
 }
 
 void CDMarker::OnMouseMove(UINT flags, CPoint point)
 {
-    if (m_bDragging == 1) {
-        const CPoint at = ToOwner(point);
-        m_nPos = MarkerPositionFromX(at.x, m_rect.left, m_rect.right, m_nMin, m_nMax);
-        Invalidate(TRUE);
-        Notify(WM_MARKER_TRACK);
-    }
+    TrackTo(point, false, WM_MARKER_TRACK);
     CWnd::OnMouseMove(flags, point);
 }
 
@@ -159,18 +169,12 @@ void CDMarkerV::OnPaint()
 
 void CDMarkerV::OnLButtonUp(UINT, CPoint point)
 {
-    m_bDragging = 0;
-    const CPoint at = ToOwner(point);
-    FinishAt(MarkerPositionFromY(at.y, m_rect.top, m_rect.bottom, m_nMin, m_nMax));
+    FinishAt(point, true);
 }
 
 void CDMarkerV::OnMouseMove(UINT flags, CPoint point)
 {
-    if (m_bDragging == 1) {
-        const CPoint at = ToOwner(point);
-        m_nPos = MarkerPositionFromY(at.y, m_rect.top, m_rect.bottom, m_nMin, m_nMax);
-        Invalidate(TRUE);
-        Notify(WM_MARKER_POS);
-    }
+    // A vertical slider reports every step of a drag as a chosen position.
+    TrackTo(point, true, WM_MARKER_POS);
     CWnd::OnMouseMove(flags, point);
 }

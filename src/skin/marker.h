@@ -55,8 +55,12 @@ protected:
     // Composes track and fill for a fill of `fill` pixels and puts the result
     // on the window; `vertical` fills from the bottom.
     void Paint(bool vertical);
-    // Release of the left button: with the position the point gives.
-    void FinishAt(int position);
+    // The position a mouse point (client coordinates) picks along the axis.
+    int PositionAt(CPoint point, bool vertical) const;
+    // Release of the left button: ends a drag with the position the point gives.
+    void FinishAt(CPoint point, bool vertical);
+    // While dragging: moves to the point's position and sends `message`.
+    void TrackTo(CPoint point, bool vertical, UINT message);
 
     DECLARE_MESSAGE_TABLE(CDMarker, CWnd)
 };

@@ -66,6 +66,18 @@ RectF inset(const RectF& r, float by)
     return RectF(r.X + by, r.Y + by, r.Width - 2 * by, r.Height - 2 * by);
 }
 
+// Builds a rounded face's outline and the outline one pixel inside it, and
+// hands both to `use`.
+template <class Use>
+void WithFacePaths(const RectF& r, float radius, Use&& use)
+{
+    Gdiplus::GraphicsPath outer;
+    addRoundedRect(outer, r, radius);
+    Gdiplus::GraphicsPath inner;
+    addRoundedRect(inner, inset(r, 1.0f), radius - 1.0f);
+    use(outer, inner);
+}
+
 void drawTile(Canvas& canvas, bool over, Rgb plate)
 {
     fillRect(canvas, whole(canvas), Rgba(pal::kStrip));
@@ -89,11 +101,9 @@ void drawBar(Canvas& canvas)
 
 void drawFace(Canvas& canvas, const RectF& r, float radius, ButtonState state)
 {
-    Gdiplus::GraphicsPath outer;
-    addRoundedRect(outer, r, radius);
-    Gdiplus::GraphicsPath inner;
-    addRoundedRect(inner, inset(r, 1.0f), radius - 1.0f);
-    drawShapedFace(canvas, outer, inner, r, radius, state);
+    WithFacePaths(r, radius, [&](Gdiplus::GraphicsPath& outer, Gdiplus::GraphicsPath& inner) {
+        drawShapedFace(canvas, outer, inner, r, radius, state);
+    });
 }
 
 void drawBottomButton(Canvas& canvas, ButtonState state)
@@ -186,12 +196,10 @@ void drawDialogButton(Canvas& canvas, bool over)
 {
     const RectF r = whole(canvas);
     if (over) {
-        Gdiplus::GraphicsPath outer;
-        addRoundedRect(outer, r, kButtonRadius);
-        Gdiplus::GraphicsPath inner;
-        addRoundedRect(inner, inset(r, 1.0f), kButtonRadius - 1.0f);
-        fillPath(canvas, outer, Rgba(pal::kRedHi));
-        canvas.shade(inner, vertical(1.0f, r.Height - 1.0f, pal::kHoverTop, pal::kHoverBottom));
+        WithFacePaths(r, kButtonRadius, [&](Gdiplus::GraphicsPath& outer, Gdiplus::GraphicsPath& inner) {
+            fillPath(canvas, outer, Rgba(pal::kRedHi));
+            canvas.shade(inner, vertical(1.0f, r.Height - 1.0f, pal::kHoverTop, pal::kHoverBottom));
+        });
     } else {
         drawFace(canvas, r, kButtonRadius, ButtonState::Normal);
     }
@@ -202,13 +210,11 @@ void drawListButton(Canvas& canvas, bool over)
     const RectF r = whole(canvas);
     if (over) {
         // A mid-tone red on which both black and white captions read.
-        Gdiplus::GraphicsPath outer;
-        addRoundedRect(outer, r, kButtonRadius);
-        Gdiplus::GraphicsPath inner;
-        addRoundedRect(inner, inset(r, 1.0f), kButtonRadius - 1.0f);
-        fillPath(canvas, outer, Rgba(Rgb{0xB0, 0x34, 0x34}));
-        fillPath(canvas, inner, Rgba(pal::kRedMid));
-        fillRect(canvas, RectF(kButtonRadius, 0.0f, r.Width - 2 * kButtonRadius, 1.0f), Rgba(Rgb{0xE8, 0x6A, 0x6A}));
+        WithFacePaths(r, kButtonRadius, [&](Gdiplus::GraphicsPath& outer, Gdiplus::GraphicsPath& inner) {
+            fillPath(canvas, outer, Rgba(Rgb{0xB0, 0x34, 0x34}));
+            fillPath(canvas, inner, Rgba(pal::kRedMid));
+            fillRect(canvas, RectF(kButtonRadius, 0.0f, r.Width - 2 * kButtonRadius, 1.0f), Rgba(Rgb{0xE8, 0x6A, 0x6A}));
+        });
     } else {
         drawFace(canvas, r, kButtonRadius, ButtonState::Normal);
     }
@@ -220,12 +226,10 @@ void drawRecordButton(Canvas& canvas, bool recording)
     const RectF face(0.0f, 0.0f, 89.0f, static_cast<float>(canvas.height()));
     fillRect(canvas, whole(canvas), Rgba(pal::kCard));
     if (recording) {
-        Gdiplus::GraphicsPath outer;
-        addRoundedRect(outer, face, kButtonRadius);
-        Gdiplus::GraphicsPath inner;
-        addRoundedRect(inner, inset(face, 1.0f), kButtonRadius - 1.0f);
-        fillPath(canvas, outer, Rgba(pal::kRedHi));
-        canvas.shade(inner, vertical(1.0f, face.Height - 1.0f, pal::kCrimson, pal::kCrimsonMid));
+        WithFacePaths(face, kButtonRadius, [&](Gdiplus::GraphicsPath& outer, Gdiplus::GraphicsPath& inner) {
+            fillPath(canvas, outer, Rgba(pal::kRedHi));
+            canvas.shade(inner, vertical(1.0f, face.Height - 1.0f, pal::kCrimson, pal::kCrimsonMid));
+        });
     } else {
         drawFace(canvas, face, kButtonRadius, ButtonState::Normal);
     }

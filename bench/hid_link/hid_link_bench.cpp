@@ -3,9 +3,9 @@
 // stay under 1 % of the 200 ms those pauses take per transfer.
 
 #include "device/clock.h"
-#include "device/device_records.h"
-#include "device/emulated_mouse.h"
+#include "device/emulated/emulated_mouse.h"
 #include "device/hid_link.h"
+#include "model/device_records.h"
 
 #include <windows.h>
 

@@ -5,14 +5,14 @@
 // the pauses' overshoot, saving the profile) must stay under 1 % of that.
 
 #include "device/clock.h"
-#include "device/data_paths.h"
-#include "device/device_records.h"
-#include "device/emulated_mouse.h"
+#include "device/emulated/emulated_mouse.h"
 #include "device/hid_link.h"
-#include "device/profile_file.h"
-#include "device/profile_store.h"
 #include "device/profile_upload.h"
-#include "device/settings_record.h"
+#include "model/device_records.h"
+#include "model/settings_record.h"
+#include "storage/data_paths.h"
+#include "storage/profile_file.h"
+#include "storage/profile_store.h"
 #include "text/text_table.h"
 
 #include <windows.h>

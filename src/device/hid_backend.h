@@ -1,7 +1,8 @@
 #pragma once
 // The seam under the HID link: everything the link and the read thread ask
 // of the HID class driver and SetupAPI. Two backends implement it: Win32Hid
-// (the real devices) and EmulatedMouse (an in-process model of the mouse).
+// (the real devices) and EmulatedMouse (an in-process model of the mouse, in
+// device/emulated/, which the program and the tests install).
 //
 // Handles are the backend's own: a handle from one backend is only ever
 // passed back to that backend. Failures follow the Win32 conventions: an open
@@ -74,12 +75,11 @@ public:
     virtual BOOL CancelIo(HANDLE handle) = 0;
 };
 
-// The backend in use. The first call chooses it: the emulated mouse when the
-// environment variable RV417_HID is "emulated", else the real devices.
+// The backend in use: the one installed, else the real devices.
 HidBackend& Hid();
 
-// Installs `backend` (nullptr goes back to the choice of the environment);
-// returns the previous one. The caller keeps `backend` alive while installed.
+// Installs `backend` (nullptr goes back to the real devices); returns the
+// previous one. The caller keeps `backend` alive while installed.
 HidBackend* SetHidBackend(HidBackend* backend);
 
 // Installs a backend for the lifetime of the object, then puts back the previous.

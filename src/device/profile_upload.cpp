@@ -1,11 +1,12 @@
 #include "device/profile_upload.h"
 
 #include "device/clock.h"
-#include "device/device_records.h"
 #include "device/hid_link.h"
-#include "device/profile_store.h"
-#include "device/settings_record.h"
-#include "device/windows_settings.h"
+#include "device/single_commands.h"
+#include "model/device_records.h"
+#include "model/settings_record.h"
+#include "storage/profile_store.h"
+#include "storage/windows_settings.h"
 
 #include <algorithm>
 #include <array>

@@ -2,11 +2,12 @@
 
 #include "classlib/debug_output.h"
 #include "device/clock.h"
-#include "device/ini_file.h"
-#include "device/leading_decimal.h"
-#include "device/macro_encoding.h"
-#include "device/record_ini.h"
-#include "device/macro_names.h"
+#include "model/leading_decimal.h"
+#include "model/macro_encoding.h"
+#include "model/macro_names.h"
+#include "model/record_ini.h"
+#include "storage/ini_file.h"
+#include "storage/macro_file_encoding.h"
 
 #include <algorithm>
 

@@ -9,7 +9,7 @@
 // loop-count edit's text being set), the model makes that call itself.
 
 #include "classlib/cstring.h"
-#include "device/device_records.h"
+#include "model/device_records.h"
 
 #include <array>
 #include <vector>

@@ -1,7 +1,7 @@
 #include "skin/lb_edit_rules.h"
 
-#include "device/leading_decimal.h"
-#include "device/macro_names.h"
+#include "model/leading_decimal.h"
+#include "model/macro_names.h"
 
 #include <algorithm>
 

@@ -4,9 +4,10 @@
 
 #include "classlib/debug_output.h"
 #include "device/clock.h"
-#include "device/device_records.h"
-#include "device/emulated_mouse.h"
+#include "device/emulated/emulated_mouse.h"
 #include "device/hid_link.h"
+#include "device/single_commands.h"
+#include "model/device_records.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 #include "emulated_link.h"
-#include "profile_folder.h"
+#include "storage/profile_folder.h"
 
 #include "device/profile_upload.h"
-#include "device/windows_settings.h"
+#include "storage/windows_settings.h"
 
 #include <cstring>
 #include <numeric>

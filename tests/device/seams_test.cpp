@@ -1,12 +1,9 @@
 #include "device/clock.h"
-#include "device/emulated_mouse.h"
 #include "device/hid_backend.h"
 #include "device/hid_link.h"
 #include "device/win32_hid.h"
 
 #include <gtest/gtest.h>
-
-#include <cstdlib>
 
 TEST(Clock, AVirtualClockAdvancesByEachPauseAndRecordsIt)
 {
@@ -22,23 +19,6 @@ TEST(Clock, AVirtualClockAdvancesByEachPauseAndRecordsIt)
     // Back on the system clock: a pause of 0 does not touch the virtual one.
     ClockSleep(0);
     EXPECT_EQ(clock.Pauses().size(), 2u);
-}
-
-// The environment chooses the backend once; an installed one takes its place.
-TEST(HidBackendChoice, EmulatedByEnvironmentAndOverriddenByTests)
-{
-    _putenv_s("RV417_HID", "emulated");
-    HidBackend& chosen = Hid();
-    EXPECT_NE(dynamic_cast<EmulatedMouse*>(&chosen), nullptr);
-    _putenv_s("RV417_HID", "");
-    EXPECT_EQ(&Hid(), &chosen);
-
-    EmulatedMouse mine;
-    {
-        ScopedHidBackend use(mine);
-        EXPECT_EQ(&Hid(), &mine);
-    }
-    EXPECT_EQ(&Hid(), &chosen);
 }
 
 // The real backend under the link: on a machine without the mouse the search

@@ -1,7 +1,7 @@
 #include "default_data.h"
 
-#include "device/profile_file.h"
-#include "device/profile_store.h"
+#include "storage/profile_file.h"
+#include "storage/profile_store.h"
 #include "support/test_support.h"
 #include "text/text_table.h"
 

@@ -1,11 +1,11 @@
 #include "default_data.h"
 
-#include "device/device_records.h"
-#include "device/ini_file.h"
-#include "device/profile_file.h"
-#include "device/profile_store.h"
-#include "device/record_ini.h"
-#include "device/win32_handle.h"
+#include "model/device_records.h"
+#include "model/record_ini.h"
+#include "storage/ini_file.h"
+#include "storage/profile_file.h"
+#include "storage/profile_store.h"
+#include "storage/win32_handle.h"
 #include "text/language_code.h"
 #include "text/text_table.h"
 

@@ -2,7 +2,7 @@
 // The data files the program is shipped with.
 
 #include "classlib/cstring.h"
-#include "device/settings_record.h"
+#include "model/settings_record.h"
 
 #include <array>
 #include <cstdint>

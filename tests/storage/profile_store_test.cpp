@@ -1,0 +1,283 @@
+#include "storage/profile_store.h"
+
+#include "classlib/debug_output.h"
+#include "model/settings_record.h"
+#include "storage/data_paths.h"
+#include "storage/profile_file.h"
+#include "support/test_support.h"
+#include "text/text_table.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace {
+
+std::wstring g_modulePath;
+
+CString TestModulePath()
+{
+    return g_modulePath.c_str();
+}
+
+class ProfileStoreTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        g_TextTable.Load(L"EN");
+        g_modulePath = m_folder.file(L"RV417 TALVEN.exe");
+        g_Settings = SettingsRecord{};
+        g_nCurProfile = 0;
+        g_FirstRunFlag = 0;
+        g_bRestoreDefaults = 0;
+        m_previousSink = SetDebugSink([this](const std::wstring& text) { m_debug.push_back(text); });
+    }
+    void TearDown() override { SetDebugSink(m_previousSink); }
+
+    std::wstring Path(const wchar_t* name) const { return m_folder.file(name); }
+
+    // A profile file whose record is all `fill`, with flag byte `flag`.
+    void WriteProfile(const wchar_t* name, uint8_t fill, uint8_t flag = 1)
+    {
+        std::vector<uint8_t> bytes(kProfileFileSize, fill);
+        bytes[0] = flag;
+        WriteBinaryFile(Path(name), bytes.data(), bytes.size());
+    }
+
+    void WriteProfileList(const std::wstring& current, const std::wstring& count, const std::vector<std::wstring>& items)
+    {
+        std::wstring text = L"[Profile]\r\nCurProfileName=" + current + L"\r\nItemCount=" + count + L"\r\n";
+        for (size_t i = 0; i < items.size(); ++i)
+            text += L"Item" + std::to_wstring(i) + L"=" + items[i] + L"\r\n";
+        WriteUtf16File(Path(L"str.ini"), text);
+    }
+
+    void WriteOneMacroStore()
+    {
+        WriteUtf16File(Path(L"record.ini"), L"[MacroName]\r\nMacroCount=1\r\n0=m\r\n"
+                                            L"[m]\r\nMacroLoopTimes=2\r\nItemCount=1\r\nItem0=A   Dn\r\n");
+    }
+
+    bool Logged(const std::wstring& text) const
+    {
+        for (const auto& t : m_debug)
+            if (t == text)
+                return true;
+        return false;
+    }
+
+    TempFolder m_folder;
+    CProfileStore m_store{&TestModulePath};
+    std::vector<std::wstring> m_debug;
+    DebugSink m_previousSink;
+};
+
+TEST(DataPaths, ReplaceTheProgramNameOrFallBackToItsFolder)
+{
+    EXPECT_EQ(DataFilePath(L"C:\\Games\\RV417 TALVEN.exe", L"str.ini"), L"C:\\Games\\str.ini");
+    // Every occurrence is replaced, as the program always did.
+    EXPECT_EQ(DataFilePath(L"C:\\RV417 TALVEN.exe\\RV417 TALVEN.exe", L"a.bin"), L"C:\\a.bin\\a.bin");
+    // A renamed program still finds the files beside it.
+    EXPECT_EQ(DataFilePath(L"C:\\Games\\mouse.exe", L"config0.bin"), L"C:\\Games\\config0.bin");
+    EXPECT_EQ(DataFilePath(L"C:\\Games\\rv417 talven.exe", L"config0.bin"), L"C:\\Games\\config0.bin");
+    EXPECT_EQ(DataFilePath(L"noseparator.exe", L"str.ini"), L"str.ini");
+}
+
+TEST_F(ProfileStoreTest, CurrentProfileIsTheLastItemNamedExactly)
+{
+    WriteProfileList(L"Profile 3", L"4", {L"Profile 3", L"Profile 2", L"Profile 3", L"profile 3"});
+    WriteProfile(L"config0.bin", 0x10);
+    WriteProfile(L"config2.bin", 0x22, 7);
+    m_store.LoadCurrentProfile();
+    EXPECT_EQ(g_nCurProfile, 2);
+    EXPECT_EQ(m_store.m_strConfigPath, Path(L"config2.bin").c_str());
+    EXPECT_EQ(m_store.m_strStrIniPath, Path(L"str2.ini").c_str());
+    EXPECT_EQ(m_store.m_strRecordIniPath, Path(L"record.ini").c_str());
+    EXPECT_EQ(m_store.m_strRecordIni, Path(L"record.ini").c_str());
+    EXPECT_EQ(m_store.m_strStrIni, Path(L"str.ini").c_str());
+    EXPECT_EQ(g_FirstRunFlag, 7);
+    EXPECT_EQ(g_Settings.PointerSpeed, 0x22);
+    EXPECT_TRUE(Logged(L"Program First Run Flag:7\nRead Size is: 1804"));
+}
+
+TEST_F(ProfileStoreTest, WithoutAMatchOrWithANegativeCountTheCurrentProfileStays)
+{
+    g_nCurProfile = 4;
+    WriteProfile(L"config4.bin", 0x44);
+    WriteProfileList(L"Gone", L"2", {L"A", L"B"});
+    m_store.LoadCurrentProfile();
+    EXPECT_EQ(g_nCurProfile, 4);
+    EXPECT_EQ(g_Settings.PointerSpeed, 0x44);
+
+    g_Settings = SettingsRecord{};
+    WriteProfileList(L"A", L"-3", {L"A"});
+    m_store.LoadCurrentProfile();
+    EXPECT_EQ(g_nCurProfile, 4);
+    EXPECT_EQ(g_Settings.PointerSpeed, 0x44);
+}
+
+TEST_F(ProfileStoreTest, AnInvalidProfileListLoadsNothingAtAll)
+{
+    WriteProfile(L"config0.bin", 0x10);
+    WriteOneMacroStore();
+    for (const wchar_t* count : {L"7", L"0", L"", L"x"}) {
+        WriteProfileList(L"A", count, {L"A"});
+        g_Settings = SettingsRecord{};
+        g_Settings.MacroSlot[0].fill(0x5A);
+        m_store.LoadCurrentProfile();
+        EXPECT_EQ(g_Settings.PointerSpeed, 0) << "count " << testing::PrintToString(std::wstring(count));
+        EXPECT_EQ(g_Settings.MacroSlot[0][2], 0x5A) << "the macros are not re-encoded either";
+        EXPECT_TRUE(m_store.m_strConfigPath.IsEmpty());
+    }
+}
+
+TEST_F(ProfileStoreTest, AShortProfileFileFillsOnlyWhatItHas)
+{
+    WriteProfileList(L"A", L"1", {L"A"});
+    std::vector<uint8_t> bytes(100, 0x33);
+    bytes[0] = 1;
+    WriteBinaryFile(Path(L"config0.bin"), bytes.data(), bytes.size());
+    g_Settings.Padding709.fill(0x77);
+    m_store.LoadCurrentProfile();
+    const auto record = RecordBytes(g_Settings);
+    EXPECT_EQ(record[98], 0x33);
+    EXPECT_EQ(record[99], 0x00);
+    EXPECT_EQ(g_Settings.Padding709[2], 0x77);
+    EXPECT_TRUE(Logged(L"Program First Run Flag:1\nRead Size is: 99"));
+}
+
+TEST_F(ProfileStoreTest, AMissingProfileFileKeepsTheRecordButStillEncodesTheMacros)
+{
+    WriteProfileList(L"A", L"1", {L"A"});
+    WriteOneMacroStore();
+    g_Settings.PointerSpeed = 9;
+    m_store.LoadCurrentProfile();
+    EXPECT_EQ(g_Settings.PointerSpeed, 9);
+    EXPECT_TRUE(Logged(L"Config file is not exist.\n"));
+    EXPECT_EQ(g_Settings.MacroSlot[0][1], 2);
+    EXPECT_EQ(g_Settings.MacroSlot[0][2], 0x01);
+}
+
+TEST_F(ProfileStoreTest, AProfileFileThatCannotBeOpenedLeavesTheRecord)
+{
+    WriteProfileList(L"A", L"1", {L"A"});
+    WriteProfile(L"config0.bin", 0x10);
+    HANDLE lock = CreateFileW(Path(L"config0.bin").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(lock, INVALID_HANDLE_VALUE);
+    g_Settings.PointerSpeed = 9;
+    m_store.LoadCurrentProfile();
+    CloseHandle(lock);
+    EXPECT_EQ(g_Settings.PointerSpeed, 9);
+    EXPECT_TRUE(Logged(L"Error Code is: 32 \n")) << "ERROR_SHARING_VIOLATION";
+}
+
+TEST_F(ProfileStoreTest, RestoringDefaultsReadsTheFactoryFiles)
+{
+    WriteProfile(L"config.bin", 0x66);
+    g_bRestoreDefaults = 1;
+    m_store.LoadCurrentProfile();
+    EXPECT_EQ(m_store.m_strConfigPath, Path(L"config.bin").c_str());
+    EXPECT_EQ(m_store.m_strStrIniPath, Path(L"str.ini").c_str());
+    EXPECT_EQ(g_Settings.PointerSpeed, 0x66);
+}
+
+TEST_F(ProfileStoreTest, SaveReplacesTheWholeFile)
+{
+    g_nCurProfile = 3;
+    WriteProfile(L"config3.bin", 0x99, 0);
+    for (size_t i = 0; i < kSettingsRecordSize; ++i)
+        RecordBytes(g_Settings)[i] = static_cast<uint8_t>(i * 7);
+    m_store.SaveCurrentProfile();
+
+    const std::vector<unsigned char> bytes = ReadBinaryFile(Path(L"config3.bin"));
+    ASSERT_EQ(bytes.size(), kProfileFileSize);
+    EXPECT_EQ(bytes[0], 1);
+    EXPECT_EQ(std::memcmp(bytes.data() + 1, RecordBytes(g_Settings).data(), kSettingsRecordSize), 0);
+    EXPECT_EQ(GetFileAttributesW(Path(L"config3.bin.tmp").c_str()), INVALID_FILE_ATTRIBUTES);
+    EXPECT_EQ(m_store.m_strStrIniPath, Path(L"str3.ini").c_str());
+    EXPECT_TRUE(Logged(L"Data num:1 BYTE -1804 BYTE\n Struct size:1804 BYTE"));
+
+    // Read back, every byte is the same, padding included.
+    const SettingsRecord saved = g_Settings;
+    g_Settings = SettingsRecord{};
+    m_store.LoadProfile(3);
+    EXPECT_EQ(std::memcmp(&g_Settings, &saved, kSettingsRecordSize), 0);
+}
+
+TEST_F(ProfileStoreTest, SaveNeverCreatesAProfileFile)
+{
+    m_store.SaveCurrentProfile();
+    EXPECT_EQ(GetFileAttributesW(Path(L"config0.bin").c_str()), INVALID_FILE_ATTRIBUTES);
+    EXPECT_EQ(GetFileAttributesW(Path(L"config0.bin.tmp").c_str()), INVALID_FILE_ATTRIBUTES);
+    EXPECT_TRUE(Logged(L"Config file is not exist.\n"));
+}
+
+TEST_F(ProfileStoreTest, AFailedSaveLeavesTheOldProfileWhole)
+{
+    WriteProfile(L"config0.bin", 0x99);
+    // Another program holds the file open without sharing it.
+    HANDLE lock = CreateFileW(Path(L"config0.bin").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(lock, INVALID_HANDLE_VALUE);
+    g_Settings.PointerSpeed = 1;
+    m_store.SaveCurrentProfile();
+    CloseHandle(lock);
+
+    const std::vector<unsigned char> bytes = ReadBinaryFile(Path(L"config0.bin"));
+    ASSERT_EQ(bytes.size(), kProfileFileSize);
+    EXPECT_EQ(bytes[1 + offsetof(SettingsRecord, PointerSpeed)], 0x99);
+    EXPECT_EQ(GetFileAttributesW(Path(L"config0.bin.tmp").c_str()), INVALID_FILE_ATTRIBUTES);
+    bool reported = false;
+    for (const auto& t : m_debug)
+        reported = reported || t.starts_with(L"Error Code is: ");
+    EXPECT_TRUE(reported);
+}
+
+TEST_F(ProfileStoreTest, LoadProfileKeepsTheStoredMacrosWhereTheCurrentLoadReencodes)
+{
+    WriteProfileList(L"B", L"2", {L"A", L"B"});
+    WriteProfile(L"config1.bin", 0x4C);
+    WriteOneMacroStore();
+
+    m_store.LoadProfile(1);
+    EXPECT_EQ(g_nCurProfile, 0);
+    EXPECT_EQ(m_store.m_strStrIniPath, Path(L"str1.ini").c_str());
+    EXPECT_EQ(g_Settings.MacroSlot[0][2], 0x4C);
+
+    m_store.LoadCurrentProfile();
+    EXPECT_EQ(g_nCurProfile, 1);
+    EXPECT_EQ((std::vector<uint8_t>(g_Settings.MacroSlot[0].begin(), g_Settings.MacroSlot[0].begin() + 4)),
+              (std::vector<uint8_t>{0x00, 0x02, 0x01, 0x04}));
+    EXPECT_EQ(g_Settings.MacroSlot[0][128], 0x4C) << "the slot's tail is not touched";
+    EXPECT_EQ(g_Settings.MacroSlot[1][2], 0x4C) << "slots past the list keep their bytes";
+
+    m_store.LoadProfile(5);
+    EXPECT_TRUE(Logged(L"Config file is not exist."));
+}
+
+TEST_F(ProfileStoreTest, CaptionsRoundTripInTheLanguageSectionInAnyScript)
+{
+    m_store.m_strStrIniPath = Path(L"str0.ini").c_str();
+    const std::vector<CString> captions = {L"左键", L"Menü", L"Scroll", L"Fn", L"狙擊鍵", L"DPI +", L"DPI -"};
+    for (size_t i = 0; i < captions.size(); ++i)
+        m_store.m_strItem[i] = captions[i];
+    m_store.m_strItem[7] = L"not written";
+    m_store.WriteStrIni();
+
+    bool hasMark = false;
+    ReadUtf16File(Path(L"str0.ini"), &hasMark);
+    EXPECT_TRUE(hasMark) << "a caption file the program creates is Unicode";
+    const std::vector<std::wstring> expected = {L"[Setting-EN]", L"Item1=左键", L"Item2=Menü", L"Item3=Scroll", L"Item4=Fn",
+                                                L"Item5=狙擊鍵", L"Item6=DPI +", L"Item7=DPI -"};
+    EXPECT_EQ(IniFileLines(Path(L"str0.ini")), expected);
+
+    CProfileStore reader{&TestModulePath};
+    reader.m_strItem[9] = L"stale";
+    reader.ReadStrIniFrom(Path(L"str0.ini").c_str());
+    for (size_t i = 0; i < captions.size(); ++i)
+        EXPECT_EQ(reader.m_strItem[i], captions[i]);
+    EXPECT_TRUE(reader.m_strItem[9].IsEmpty()) << "a missing key reads as empty";
+}
+
+}  // namespace

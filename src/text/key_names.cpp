@@ -13,6 +13,7 @@ struct VirtualKeyName {
 // Every virtual-key code that has a name. The generic modifier codes
 // (0x10..0x12) have none: only the left and right codes are named, the left
 // ones without a side.
+// clang-format off
 constexpr VirtualKeyName kVirtualKeyNames[] = {
     {0x08, L"Backspace"}, {0x09, L"Tab"}, {0x0D, L"Enter"},
     {0x13, L"Pause"}, {0x14, L"Caps Lock"}, {0x1B, L"Esc"},
@@ -44,6 +45,7 @@ constexpr VirtualKeyName kVirtualKeyNames[] = {
     {0xF1, L"L-Button"}, {0xF2, L"R-Button"}, {0xF3, L"M-Button"}, {0xF4, L"Button 4"},
     {0xF5, L"Button 5"},
 };
+// clang-format on
 
 // Which of the two name lookups knows a name.
 enum KnownBy : uint8_t { kBoth, kMainOnly, kMacroOnly };
@@ -57,6 +59,7 @@ struct UsageName {
 // The names the mouse understands, in lookup order (first match wins).
 // Usages are those of the Keyboard/Keypad page, except the private mouse
 // button values 0xF0..0xF2.
+// clang-format off
 constexpr UsageName kUsageNames[] = {
     {L"A", 0x04}, {L"B", 0x05}, {L"C", 0x06}, {L"D", 0x07}, {L"E", 0x08}, {L"F", 0x09},
     {L"G", 0x0A}, {L"H", 0x0B}, {L"I", 0x0C}, {L"J", 0x0D}, {L"K", 0x0E}, {L"L", 0x0F},
@@ -87,19 +90,24 @@ constexpr UsageName kUsageNames[] = {
     {L"Left GUI", 0xE3, kMacroOnly},
     {L"L-Button", 0xF0}, {L"R-Button", 0xF1}, {L"M-Button", 0xF2},
 };
+// clang-format on
 
 // Ctrl+letter of each edit shortcut: New, Cut, Copy, Paste, Save, Print,
 // Find, Redo, Undo, Select All.
+// clang-format off
 constexpr std::array<uint8_t, kShortcutCount> kShortcutUsages = {
     0x11 /* N */, 0x1B /* X */, 0x06 /* C */, 0x19 /* V */, 0x16 /* S */,
     0x13 /* P */, 0x09 /* F */, 0x1C /* Y */, 0x1D /* Z */, 0x04 /* A */,
 };
+// clang-format on
 
 // Consumer-page usages: media player (low byte of 0x183), next, previous,
 // stop, play/pause, mute, volume up, volume down.
+// clang-format off
 constexpr std::array<uint8_t, kMultimediaCount> kMultimediaUsages = {
     0x83, 0xB5, 0xB6, 0xB7, 0xCD, 0xE2, 0xE9, 0xEA,
 };
+// clang-format on
 
 uint8_t LookUpUsage(const CString& name, KnownBy skipped)
 {

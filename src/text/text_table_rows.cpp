@@ -8,6 +8,7 @@ namespace {
 // The project's own placeholder page (a documentation-reserved domain).
 constexpr const wchar_t* kHelpPageAddress = L"https://www.example.com/rv417-talven/";
 
+// clang-format off
 constexpr TextRow kTextRows[] = {
     // section of the button captions in str%d.ini
     {0, L"Setting-EN", L"Setting-CHS", L"Setting-CHT", L"Setting-DE"},
@@ -151,6 +152,7 @@ constexpr TextRow kTextRows[] = {
     // balloon: the mouse reported its macro key
     {545, L"Switch to macro key", L"切换到宏", L"切換到巨集", L"Switch to macro key"},
 };
+// clang-format on
 
 }  // namespace
 

@@ -72,6 +72,7 @@ TEST(NameEdit, MacroNameMustAlsoBeOneTheMacroStoreAccepts)
 {
     const std::vector<CString> items{L"Macro_1", L"Macro_2", L"Combo"};
     const wchar_t* start = L"Macro_2";
+    // clang-format off
     const struct {
         const wchar_t* typed;
         const wchar_t* expected;
@@ -88,6 +89,7 @@ TEST(NameEdit, MacroNameMustAlsoBeOneTheMacroStoreAccepts)
         {L"a=b", L"Macro_2"},
         {L"a\tb", L"Macro_2"},
     };
+    // clang-format on
     for (const auto& c : cases) {
         EXPECT_EQ(Committed(kEditMacroName, c.typed, start, items, 1), std::optional<std::wstring>(c.expected))
             << testing::PrintToString(std::wstring(c.typed));

@@ -19,6 +19,7 @@ bool IsNamedUsage(int usage)
 
 TEST(KeyNames, VirtualKeyNamesAtTheEdges)
 {
+    // clang-format off
     struct Case { uint32_t code; const wchar_t* name; };
     const Case cases[] = {
         {0x0D, L"Enter"}, {0x6C, L"Num Enter"}, {0xA0, L"Shift"}, {0xA1, L"Right Shift"},
@@ -29,6 +30,7 @@ TEST(KeyNames, VirtualKeyNamesAtTheEdges)
         {0x10, L""}, {0x11, L""}, {0x12, L""}, {0x07, L""}, {0x00, L""}, {0xE2, L""},
         {0x2A, L""}, {0x3A, L""}, {0xF6, L""}, {0xFF, L""}, {0x1F1, L""}, {0xFFFFFFFF, L""},
     };
+    // clang-format on
     for (const Case& c : cases)
         EXPECT_EQ(Str(GetKeyStr(c.code)), c.name) << std::hex << c.code;
 }
@@ -53,6 +55,7 @@ TEST(KeyNames, TheTwoLookupsDifferOnlyWhereIntended)
 TEST(KeyNames, UsagesOfTheKeyboardPageLandmarks)
 {
     // One name per run of consecutive usages, so a shifted run shows.
+    // clang-format off
     struct Case { const wchar_t* name; uint8_t usage; };
     const Case cases[] = {
         {L"A", 0x04}, {L"Z", 0x1D}, {L"1", 0x1E}, {L"0", 0x27}, {L"Enter", 0x28}, {L"Space", 0x2C},
@@ -64,6 +67,7 @@ TEST(KeyNames, UsagesOfTheKeyboardPageLandmarks)
         // Mouse buttons: usages 0xF0.. where their virtual-key codes are 0xF1..
         {L"L-Button", 0xF0}, {L"M-Button", 0xF2},
     };
+    // clang-format on
     for (const Case& c : cases) {
         EXPECT_EQ(KeyNameToHidUsage(c.name), c.usage) << c.name;
         EXPECT_EQ(MacroKeyNameToHidUsage(c.name), c.usage) << c.name;

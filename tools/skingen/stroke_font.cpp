@@ -35,6 +35,7 @@ Path arc(float cx, float cy, float r, float from, float to)
 
 const std::vector<Glyph>& glyphs()
 {
+    // clang-format off
     static const std::vector<Glyph> set = {
         {' ', 0.30f, {}},
         {'0', 0.56f, {join({arc(0.28f, 0.28f, 0.28f, 180, 360), arc(0.28f, 0.72f, 0.28f, 0, 180)})}, true},
@@ -66,6 +67,7 @@ const std::vector<Glyph>& glyphs()
         {'?', 0.54f, {join({arc(0.27f, 0.27f, 0.27f, 190, 380), {PointF(0.27f, 0.56f), PointF(0.27f, 0.72f)}}),
                       {PointF(0.27f, 0.88f), PointF(0.27f, 1.0f)}}},
     };
+    // clang-format on
     return set;
 }
 

@@ -43,13 +43,14 @@ int wmain()
     QueryPerformanceCounter(&end);
     CloseDeviceHandles();
 
-    const double totalMs = 1000.0 * static_cast<double>(end.QuadPart - start.QuadPart) /
-                           static_cast<double>(frequency.QuadPart);
+    const double totalMs =
+        1000.0 * static_cast<double>(end.QuadPart - start.QuadPart) / static_cast<double>(frequency.QuadPart);
     const double perTransferMs = totalMs / kTransfers;
     const bool stored = mouse.StoredProfileBlock(1).has_value() && mouse.Errors().empty();
-    std::printf("128-byte write, %d transfers: %.4f ms real time per transfer "
-                "(%.3f %% of the %.0f ms of protocol pauses; budget %.1f ms)%s\n",
-                kTransfers, perTransferMs, 100.0 * perTransferMs / kProtocolPauseMs, kProtocolPauseMs, kBudgetMs,
-                stored ? "" : " -- the mouse did not store the block");
+    std::printf(
+        "128-byte write, %d transfers: %.4f ms real time per transfer "
+        "(%.3f %% of the %.0f ms of protocol pauses; budget %.1f ms)%s\n",
+        kTransfers, perTransferMs, 100.0 * perTransferMs / kProtocolPauseMs, kProtocolPauseMs, kBudgetMs,
+        stored ? "" : " -- the mouse did not store the block");
     return perTransferMs < kBudgetMs && stored ? 0 : 1;
 }

@@ -26,10 +26,13 @@ namespace {
 // encoder cannot shrink it to nothing; `alpha` varies the transparency.
 void WritePicture(const std::wstring& path, int width, int height, bool alpha)
 {
-    WritePngFile(path, width, height, [alpha](int x, int y) {
-        return Rgba{static_cast<BYTE>(x * 3), static_cast<BYTE>(y * 5), 90,
-                    alpha ? static_cast<BYTE>((x * 7 + y) & 0xFF) : BYTE{255}};
-    }, alpha);
+    WritePngFile(
+        path, width, height,
+        [alpha](int x, int y) {
+            return Rgba{static_cast<BYTE>(x * 3), static_cast<BYTE>(y * 5), 90,
+                        alpha ? static_cast<BYTE>((x * 7 + y) & 0xFF) : BYTE{255}};
+        },
+        alpha);
 }
 
 bool LoadPicture(const std::wstring& path, CBitmap& bitmap)
@@ -49,14 +52,13 @@ double Now()
     return static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
 }
 
-template <class Operation>
-void Time(const char* name, int iterations, Operation operation)
+template <class Operation> void Time(const char* name, int iterations, Operation operation)
 {
-    operation();    // warm-up: first use of fonts, decoder, surfaces
+    operation();  // warm-up: first use of fonts, decoder, surfaces
     const double start = Now();
     for (int i = 0; i < iterations; ++i) {
         operation();
-        ReleaseTemporaryGdiWrappers();    // what the message loop does when idle
+        ReleaseTemporaryGdiWrappers();  // what the message loop does when idle
     }
     const double perCall = (Now() - start) / iterations * 1e6;
     std::printf("%-44s %10.1f us\n", name, perCall);
@@ -85,7 +87,7 @@ void TimeSlider(const std::string& name, CDMarker& slider, CRect cut, const std:
     });
 }
 
-} // namespace
+}  // namespace
 
 int wmain(int argc, wchar_t** argv)
 {
@@ -97,9 +99,9 @@ int wmain(int argc, wchar_t** argv)
     GetTempPathW(MAX_PATH, temp);
     const std::wstring dir = std::wstring(temp) + L"rv417-skin-paint-" + std::to_wstring(GetCurrentProcessId()) + L"\\";
     CreateDirectoryW(dir.c_str(), nullptr);
-    const std::wstring dial = dir + L"dial.png";           // a dial level picture, 32-bit
-    const std::wstring background = dir + L"panel.png";    // a panel background, 24-bit
-    const std::wstring item = dir + L"item.png";           // a section header face
+    const std::wstring dial = dir + L"dial.png";         // a dial level picture, 32-bit
+    const std::wstring background = dir + L"panel.png";  // a panel background, 24-bit
+    const std::wstring item = dir + L"item.png";         // a section header face
     const std::wstring track = dir + L"track.png";
     const std::wstring fill = dir + L"fill.png";
     const std::wstring stageTrack = dir + L"stage0.png";
@@ -113,16 +115,14 @@ int wmain(int argc, wchar_t** argv)
     WritePicture(stageFill, 7, 169, false);
 
     CWnd parent;
-    parent.CreateEx(0, nullptr, L"skin paint", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, 50, 50, 600, 620,
-                    nullptr, nullptr);
+    parent.CreateEx(0, nullptr, L"skin paint", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, 50, 50, 600, 620, nullptr,
+                    nullptr);
 
     std::printf("per operation, mean of %d\n", iterations);
     {
         CClientDC dc(parent.m_hWnd);
-        Time("DrawPngWithAlpha 142x83 32-bit", iterations,
-             [&] { DrawPngWithAlpha(&dc, dial.c_str(), 10, 10); });
-        Time("DrawPngWithAlpha 247x563 24-bit", iterations,
-             [&] { DrawPngWithAlpha(&dc, background.c_str(), 0, 0); });
+        Time("DrawPngWithAlpha 142x83 32-bit", iterations, [&] { DrawPngWithAlpha(&dc, dial.c_str(), 10, 10); });
+        Time("DrawPngWithAlpha 247x563 24-bit", iterations, [&] { DrawPngWithAlpha(&dc, background.c_str(), 0, 0); });
     }
 
     CBitmap itemBitmap;

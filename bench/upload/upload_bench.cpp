@@ -142,12 +142,12 @@ int wmain()
     std::sort(totals.begin(), totals.end());
     const double median = totals[totals.size() / 2];
     const double overhead = median - kProtocolPauseMs;
-    std::printf("full upload, median of %d: %.1f ms in all, %.1f ms beyond the %.0f ms of protocol pauses "
-                "(%.2f %%; budget %.1f ms); fastest %.1f ms, slowest %.1f ms%s\n"
-                "  of which, per upload: pauses overshooting their length %.1f ms; the upload's own work %.1f ms, "
-                "saving the profile %.1f ms of it\n",
-                kRuns, median, overhead, kProtocolPauseMs, 100.0 * overhead / kProtocolPauseMs, kBudgetMs,
-                totals.front(), totals.back(), stored ? "" : " -- the mouse did not store the macros", overshootMs,
-                workMs, saveMs);
+    std::printf(
+        "full upload, median of %d: %.1f ms in all, %.1f ms beyond the %.0f ms of protocol pauses "
+        "(%.2f %%; budget %.1f ms); fastest %.1f ms, slowest %.1f ms%s\n"
+        "  of which, per upload: pauses overshooting their length %.1f ms; the upload's own work %.1f ms, "
+        "saving the profile %.1f ms of it\n",
+        kRuns, median, overhead, kProtocolPauseMs, 100.0 * overhead / kProtocolPauseMs, kBudgetMs, totals.front(),
+        totals.back(), stored ? "" : " -- the mouse did not store the macros", overshootMs, workMs, saveMs);
     return overhead < kBudgetMs && stored ? 0 : 1;
 }

@@ -60,8 +60,7 @@ private:
 // Keys need std::hash (window handles and other pointers have it). ArgKey and
 // ArgValue are the parameter types of the members, as the declarations in
 // the program spell them.
-template <class Key, class ArgKey, class Value, class ArgValue>
-class CMap {
+template <class Key, class ArgKey, class Value, class ArgValue> class CMap {
 public:
     // Sizes the table for about `buckets` entries before it is filled.
     void InitHashTable(UINT buckets) { m_map.rehash(buckets); }

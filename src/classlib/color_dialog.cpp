@@ -12,7 +12,7 @@ COLORREF g_customColors[16] = {
     RGB(255, 255, 255), RGB(255, 255, 255), RGB(255, 255, 255), RGB(255, 255, 255),
 };
 
-} // namespace
+}  // namespace
 
 CColorDialog::CColorDialog(COLORREF initialColor, DWORD flags, CWnd* parent)
 {

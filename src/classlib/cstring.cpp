@@ -6,7 +6,10 @@
 
 namespace {
 
-bool IsBlank(wchar_t ch) { return std::iswspace(static_cast<wint_t>(ch)) != 0; }
+bool IsBlank(wchar_t ch)
+{
+    return std::iswspace(static_cast<wint_t>(ch)) != 0;
+}
 
 }  // namespace
 
@@ -75,7 +78,10 @@ int CString::Replace(wchar_t oldCh, wchar_t newCh)
 {
     int count = 0;
     for (wchar_t& ch : m_str)
-        if (ch == oldCh) { ch = newCh; ++count; }
+        if (ch == oldCh) {
+            ch = newCh;
+            ++count;
+        }
     return count;
 }
 

@@ -65,15 +65,47 @@ public:
     wchar_t* GetBuffer(int minLength = 0);
     void ReleaseBuffer(int newLength = -1);
 
-    CString& operator=(const wchar_t* text) { m_str = text ? text : L""; return *this; }
-    CString& operator+=(const CString& other) { m_str += other.m_str; return *this; }
-    CString& operator+=(const wchar_t* text) { if (text) m_str += text; return *this; }
-    CString& operator+=(wchar_t ch) { m_str += ch; return *this; }
+    CString& operator=(const wchar_t* text)
+    {
+        m_str = text ? text : L"";
+        return *this;
+    }
+    CString& operator+=(const CString& other)
+    {
+        m_str += other.m_str;
+        return *this;
+    }
+    CString& operator+=(const wchar_t* text)
+    {
+        if (text)
+            m_str += text;
+        return *this;
+    }
+    CString& operator+=(wchar_t ch)
+    {
+        m_str += ch;
+        return *this;
+    }
 
     friend CString operator+(const CString& a, const CString& b) { return CString(a.m_str + b.m_str); }
-    friend CString operator+(const CString& a, const wchar_t* b) { CString r(a); r += b; return r; }
-    friend CString operator+(const wchar_t* a, const CString& b) { CString r(a); r += b; return r; }
-    friend CString operator+(const CString& a, wchar_t b) { CString r(a); r += b; return r; }
+    friend CString operator+(const CString& a, const wchar_t* b)
+    {
+        CString r(a);
+        r += b;
+        return r;
+    }
+    friend CString operator+(const wchar_t* a, const CString& b)
+    {
+        CString r(a);
+        r += b;
+        return r;
+    }
+    friend CString operator+(const CString& a, wchar_t b)
+    {
+        CString r(a);
+        r += b;
+        return r;
+    }
 
     friend bool operator==(const CString& a, const CString& b) { return a.m_str == b.m_str; }
     friend bool operator==(const CString& a, const wchar_t* b) { return a.Compare(b) == 0; }

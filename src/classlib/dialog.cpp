@@ -75,8 +75,7 @@ BOOL CDialog::CreateFromTemplate(const DLGTEMPLATE* dialogTemplate, HWND parent)
     HWND created = nullptr;
     {
         wndmap::CreationScope scope(this, parent);
-        created = ::CreateDialogIndirectParamW(AfxGetResourceHandle(), dialogTemplate, parent,
-                                               &DialogProcedure, 0);
+        created = ::CreateDialogIndirectParamW(AfxGetResourceHandle(), dialogTemplate, parent, &DialogProcedure, 0);
     }
     if (!created)
         return FALSE;
@@ -179,7 +178,10 @@ void CDialog::OnOK()
         EndDialog(IDOK);
 }
 
-void CDialog::OnCancel() { EndDialog(IDCANCEL); }
+void CDialog::OnCancel()
+{
+    EndDialog(IDCANCEL);
+}
 
 BOOL CDialog::UpdateData(BOOL saveAndValidate)
 {

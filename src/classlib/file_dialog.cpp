@@ -16,7 +16,7 @@ size_t NameStart(const std::wstring& path)
     return separator == std::wstring::npos ? 0 : separator + 1;
 }
 
-} // namespace
+}  // namespace
 
 std::wstring ConvertFileDialogFilter(LPCWSTR filter)
 {
@@ -27,10 +27,9 @@ std::wstring ConvertFileDialogFilter(LPCWSTR filter)
     return list;
 }
 
-CFileDialog::CFileDialog(BOOL openFileDialog, LPCWSTR defaultExt, LPCWSTR fileName,
-                         DWORD flags, LPCWSTR filter, CWnd* parent)
-    : m_open(openFileDialog != FALSE),
-      m_defaultExt(defaultExt ? defaultExt : L"")
+CFileDialog::CFileDialog(BOOL openFileDialog, LPCWSTR defaultExt, LPCWSTR fileName, DWORD flags, LPCWSTR filter,
+                         CWnd* parent)
+    : m_open(openFileDialog != FALSE), m_defaultExt(defaultExt ? defaultExt : L"")
 {
     const std::wstring initial = fileName ? fileName : L"";
     m_file.assign(std::max(kMinimumFileBuffer, initial.size() + 1), L'\0');

@@ -18,10 +18,9 @@ class CFileDialog {
 public:
     // `parent` owns the dialog; when null, the window active on this thread
     // at DoModal does, so the dialog stays modal to what the user sees.
-    explicit CFileDialog(BOOL openFileDialog, LPCWSTR defaultExt = nullptr,
-                         LPCWSTR fileName = nullptr,
-                         DWORD flags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT,
-                         LPCWSTR filter = nullptr, CWnd* parent = nullptr);
+    explicit CFileDialog(BOOL openFileDialog, LPCWSTR defaultExt = nullptr, LPCWSTR fileName = nullptr,
+                         DWORD flags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, LPCWSTR filter = nullptr,
+                         CWnd* parent = nullptr);
     // m_ofn points into this object.
     CFileDialog(const CFileDialog&) = delete;
     CFileDialog& operator=(const CFileDialog&) = delete;

@@ -7,14 +7,19 @@
 
 namespace {
 
-HDC HandleOf(CDC* dc) { return dc ? dc->m_hDC : nullptr; }
-HGDIOBJ HandleOf(CGdiObject* object) { return object ? object->m_hObject : nullptr; }
+HDC HandleOf(CDC* dc)
+{
+    return dc ? dc->m_hDC : nullptr;
+}
+HGDIOBJ HandleOf(CGdiObject* object)
+{
+    return object ? object->m_hObject : nullptr;
+}
 
 // Per-thread table of non-owning wrappers of one class, keyed by handle. The
 // wrappers are detached before they are destroyed, so dropping the table
 // never deletes a handle.
-template <class Wrapper, class Handle>
-class TemporaryWrappers {
+template <class Wrapper, class Handle> class TemporaryWrappers {
 public:
     ~TemporaryWrappers() { Clear(); }
 
@@ -50,7 +55,7 @@ thread_local TemporaryWrappers<CBrush, HGDIOBJ> t_brushes;
 thread_local TemporaryWrappers<CPen, HGDIOBJ> t_pens;
 thread_local TemporaryWrappers<CDC, HDC> t_dcs;
 
-} // namespace
+}  // namespace
 
 void ReleaseTemporaryGdiWrappers()
 {
@@ -105,7 +110,10 @@ BOOL CGdiObject::DeleteObject()
 
 // ---- CBitmap, CFont, CBrush, CPen ------------------------------------------
 
-CBitmap* CBitmap::FromHandle(HBITMAP handle) { return t_bitmaps.Get(handle); }
+CBitmap* CBitmap::FromHandle(HBITMAP handle)
+{
+    return t_bitmaps.Get(handle);
+}
 
 BOOL CBitmap::CreateCompatibleBitmap(CDC* dc, int width, int height)
 {
@@ -122,16 +130,17 @@ BOOL CBitmap::LoadBitmap(UINT resourceId)
     return AttachCreated(::LoadBitmapW(AfxGetResourceHandle(), MAKEINTRESOURCEW(resourceId)));
 }
 
-CFont* CFont::FromHandle(HFONT handle) { return t_fonts.Get(handle); }
+CFont* CFont::FromHandle(HFONT handle)
+{
+    return t_fonts.Get(handle);
+}
 
-BOOL CFont::CreateFont(int height, int width, int escapement, int orientation, int weight,
-                       BYTE italic, BYTE underline, BYTE strikeOut, BYTE charSet,
-                       BYTE outPrecision, BYTE clipPrecision, BYTE quality,
+BOOL CFont::CreateFont(int height, int width, int escapement, int orientation, int weight, BYTE italic, BYTE underline,
+                       BYTE strikeOut, BYTE charSet, BYTE outPrecision, BYTE clipPrecision, BYTE quality,
                        BYTE pitchAndFamily, LPCWSTR faceName)
 {
-    return AttachCreated(::CreateFontW(height, width, escapement, orientation, weight, italic, underline,
-                                strikeOut, charSet, outPrecision, clipPrecision, quality,
-                                pitchAndFamily, faceName));
+    return AttachCreated(::CreateFontW(height, width, escapement, orientation, weight, italic, underline, strikeOut,
+                                       charSet, outPrecision, clipPrecision, quality, pitchAndFamily, faceName));
 }
 
 BOOL CFont::CreateFontIndirect(const LOGFONTW* logFont)
@@ -139,11 +148,20 @@ BOOL CFont::CreateFontIndirect(const LOGFONTW* logFont)
     return logFont ? AttachCreated(::CreateFontIndirectW(logFont)) : FALSE;
 }
 
-CBrush* CBrush::FromHandle(HBRUSH handle) { return t_brushes.Get(handle); }
+CBrush* CBrush::FromHandle(HBRUSH handle)
+{
+    return t_brushes.Get(handle);
+}
 
-BOOL CBrush::CreateSolidBrush(COLORREF color) { return AttachCreated(::CreateSolidBrush(color)); }
+BOOL CBrush::CreateSolidBrush(COLORREF color)
+{
+    return AttachCreated(::CreateSolidBrush(color));
+}
 
-CPen* CPen::FromHandle(HPEN handle) { return t_pens.Get(handle); }
+CPen* CPen::FromHandle(HPEN handle)
+{
+    return t_pens.Get(handle);
+}
 
 BOOL CPen::CreatePen(int style, int width, COLORREF color)
 {
@@ -152,7 +170,10 @@ BOOL CPen::CreatePen(int style, int width, COLORREF color)
 
 // ---- CDC -------------------------------------------------------------------
 
-CDC::~CDC() { DeleteDC(); }
+CDC::~CDC()
+{
+    DeleteDC();
+}
 
 CDC& CDC::operator=(CDC&& other) noexcept
 {
@@ -163,7 +184,10 @@ CDC& CDC::operator=(CDC&& other) noexcept
     return *this;
 }
 
-CDC* CDC::FromHandle(HDC handle) { return t_dcs.Get(handle); }
+CDC* CDC::FromHandle(HDC handle)
+{
+    return t_dcs.Get(handle);
+}
 
 BOOL CDC::Attach(HDC handle)
 {
@@ -219,18 +243,16 @@ BOOL CDC::BitBlt(int x, int y, int width, int height, CDC* source, int xSrc, int
     return ::BitBlt(m_hDC, x, y, width, height, HandleOf(source), xSrc, ySrc, rop);
 }
 
-BOOL CDC::StretchBlt(int x, int y, int width, int height, CDC* source,
-                     int xSrc, int ySrc, int srcWidth, int srcHeight, DWORD rop)
+BOOL CDC::StretchBlt(int x, int y, int width, int height, CDC* source, int xSrc, int ySrc, int srcWidth, int srcHeight,
+                     DWORD rop)
 {
-    return ::StretchBlt(m_hDC, x, y, width, height, HandleOf(source), xSrc, ySrc,
-                        srcWidth, srcHeight, rop);
+    return ::StretchBlt(m_hDC, x, y, width, height, HandleOf(source), xSrc, ySrc, srcWidth, srcHeight, rop);
 }
 
-BOOL CDC::AlphaBlend(int x, int y, int width, int height, CDC* source,
-                     int xSrc, int ySrc, int srcWidth, int srcHeight, BLENDFUNCTION blend)
+BOOL CDC::AlphaBlend(int x, int y, int width, int height, CDC* source, int xSrc, int ySrc, int srcWidth, int srcHeight,
+                     BLENDFUNCTION blend)
 {
-    return ::GdiAlphaBlend(m_hDC, x, y, width, height, HandleOf(source), xSrc, ySrc,
-                           srcWidth, srcHeight, blend);
+    return ::GdiAlphaBlend(m_hDC, x, y, width, height, HandleOf(source), xSrc, ySrc, srcWidth, srcHeight, blend);
 }
 
 void CDC::FillSolidRect(LPCRECT rect, COLORREF color)
@@ -273,7 +295,10 @@ CPoint CDC::MoveTo(int x, int y)
     return previous;
 }
 
-BOOL CDC::LineTo(int x, int y) { return ::LineTo(m_hDC, x, y); }
+BOOL CDC::LineTo(int x, int y)
+{
+    return ::LineTo(m_hDC, x, y);
+}
 
 int CDC::DrawText(LPCWSTR text, int length, LPRECT rect, UINT format)
 {
@@ -307,9 +332,18 @@ CSize CDC::GetTextExtent(const CString& text) const
     return GetTextExtent(text.GetString(), text.GetLength());
 }
 
-COLORREF CDC::SetTextColor(COLORREF color) { return ::SetTextColor(m_hDC, color); }
-COLORREF CDC::SetBkColor(COLORREF color) { return ::SetBkColor(m_hDC, color); }
-int CDC::SetBkMode(int mode) { return ::SetBkMode(m_hDC, mode); }
+COLORREF CDC::SetTextColor(COLORREF color)
+{
+    return ::SetTextColor(m_hDC, color);
+}
+COLORREF CDC::SetBkColor(COLORREF color)
+{
+    return ::SetBkColor(m_hDC, color);
+}
+int CDC::SetBkMode(int mode)
+{
+    return ::SetBkMode(m_hDC, mode);
+}
 
 int CDC::ExcludeClipRect(int left, int top, int right, int bottom)
 {

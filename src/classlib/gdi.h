@@ -65,9 +65,8 @@ public:
     operator HFONT() const { return static_cast<HFONT>(m_hObject); }
     static CFont* FromHandle(HFONT handle);
 
-    BOOL CreateFont(int height, int width, int escapement, int orientation, int weight,
-                    BYTE italic, BYTE underline, BYTE strikeOut, BYTE charSet,
-                    BYTE outPrecision, BYTE clipPrecision, BYTE quality,
+    BOOL CreateFont(int height, int width, int escapement, int orientation, int weight, BYTE italic, BYTE underline,
+                    BYTE strikeOut, BYTE charSet, BYTE outPrecision, BYTE clipPrecision, BYTE quality,
                     BYTE pitchAndFamily, LPCWSTR faceName);
     BOOL CreateFontIndirect(const LOGFONTW* logFont);
     int GetLogFont(LOGFONTW* logFont) const { return GetObject(sizeof(LOGFONTW), logFont); }
@@ -128,10 +127,10 @@ public:
     CPen* SelectObject(CPen* pen);
 
     BOOL BitBlt(int x, int y, int width, int height, CDC* source, int xSrc, int ySrc, DWORD rop);
-    BOOL StretchBlt(int x, int y, int width, int height, CDC* source,
-                    int xSrc, int ySrc, int srcWidth, int srcHeight, DWORD rop);
-    BOOL AlphaBlend(int x, int y, int width, int height, CDC* source,
-                    int xSrc, int ySrc, int srcWidth, int srcHeight, BLENDFUNCTION blend);
+    BOOL StretchBlt(int x, int y, int width, int height, CDC* source, int xSrc, int ySrc, int srcWidth, int srcHeight,
+                    DWORD rop);
+    BOOL AlphaBlend(int x, int y, int width, int height, CDC* source, int xSrc, int ySrc, int srcWidth, int srcHeight,
+                    BLENDFUNCTION blend);
 
     // Fills with a solid colour; the background colour is left as it was.
     void FillSolidRect(LPCRECT rect, COLORREF color);
@@ -169,7 +168,8 @@ public:
     explicit CPaintDC(HWND window);
     // For a window object (any class derived from CWnd).
     template <class Window, class = decltype(static_cast<CWnd*>(static_cast<Window*>(nullptr)))>
-    explicit CPaintDC(Window* window) : CPaintDC(window->m_hWnd) {}
+    explicit CPaintDC(Window* window) : CPaintDC(window->m_hWnd)
+    {}
     ~CPaintDC() override;
     CPaintDC(CPaintDC&&) = delete;
 
@@ -185,7 +185,8 @@ public:
     explicit CClientDC(HWND window);
     // For a window object (any class derived from CWnd).
     template <class Window, class = decltype(static_cast<CWnd*>(static_cast<Window*>(nullptr)))>
-    explicit CClientDC(Window* window) : CClientDC(window->m_hWnd) {}
+    explicit CClientDC(Window* window) : CClientDC(window->m_hWnd)
+    {}
     ~CClientDC() override;
     CClientDC(CClientDC&&) = delete;
 
@@ -199,7 +200,8 @@ public:
     explicit CWindowDC(HWND window);
     // For a window object (any class derived from CWnd).
     template <class Window, class = decltype(static_cast<CWnd*>(static_cast<Window*>(nullptr)))>
-    explicit CWindowDC(Window* window) : CWindowDC(window->m_hWnd) {}
+    explicit CWindowDC(Window* window) : CWindowDC(window->m_hWnd)
+    {}
     ~CWindowDC() override;
     CWindowDC(CWindowDC&&) = delete;
 
@@ -213,7 +215,11 @@ class ScopedSelectObject {
 public:
     ScopedSelectObject(HDC dc, HGDIOBJ object) : m_dc(dc), m_previous(::SelectObject(dc, object)) {}
     ScopedSelectObject(CDC& dc, const CGdiObject& object) : ScopedSelectObject(dc.m_hDC, object.m_hObject) {}
-    ~ScopedSelectObject() { if (m_previous) ::SelectObject(m_dc, m_previous); }
+    ~ScopedSelectObject()
+    {
+        if (m_previous)
+            ::SelectObject(m_dc, m_previous);
+    }
     ScopedSelectObject(const ScopedSelectObject&) = delete;
     ScopedSelectObject& operator=(const ScopedSelectObject&) = delete;
 

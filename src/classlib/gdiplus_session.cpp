@@ -27,7 +27,7 @@ private:
     bool m_started = false;
 };
 
-} // namespace
+}  // namespace
 
 bool EnsureGdiplusStarted()
 {

@@ -22,13 +22,26 @@ public:
     CPoint(POINT point) noexcept : POINT(point) {}
     // From the packed coordinates of a mouse message's lParam (signed words).
     explicit CPoint(LPARAM packed) noexcept
-        : POINT{static_cast<short>(LOWORD(packed)), static_cast<short>(HIWORD(packed))} {}
+        : POINT{static_cast<short>(LOWORD(packed)), static_cast<short>(HIWORD(packed))}
+    {}
 
-    void Offset(int dx, int dy) noexcept { x += dx; y += dy; }
+    void Offset(int dx, int dy) noexcept
+    {
+        x += dx;
+        y += dy;
+    }
     void Offset(POINT delta) noexcept { Offset(delta.x, delta.y); }
 
-    CPoint& operator+=(POINT delta) noexcept { Offset(delta); return *this; }
-    CPoint& operator-=(POINT delta) noexcept { Offset(-delta.x, -delta.y); return *this; }
+    CPoint& operator+=(POINT delta) noexcept
+    {
+        Offset(delta);
+        return *this;
+    }
+    CPoint& operator-=(POINT delta) noexcept
+    {
+        Offset(-delta.x, -delta.y);
+        return *this;
+    }
     friend CPoint operator+(CPoint a, POINT b) { return a += b; }
     friend CPoint operator-(CPoint a, POINT b) { return a -= b; }
     friend bool operator==(const CPoint& a, const CPoint& b) { return a.x == b.x && a.y == b.y; }
@@ -39,10 +52,8 @@ public:
     CRect() noexcept : RECT{0, 0, 0, 0} {}
     CRect(int l, int t, int r, int b) noexcept : RECT{l, t, r, b} {}
     CRect(const RECT& rect) noexcept : RECT(rect) {}
-    CRect(POINT topLeft, SIZE size) noexcept
-        : RECT{topLeft.x, topLeft.y, topLeft.x + size.cx, topLeft.y + size.cy} {}
-    CRect(POINT topLeft, POINT bottomRight) noexcept
-        : RECT{topLeft.x, topLeft.y, bottomRight.x, bottomRight.y} {}
+    CRect(POINT topLeft, SIZE size) noexcept : RECT{topLeft.x, topLeft.y, topLeft.x + size.cx, topLeft.y + size.cy} {}
+    CRect(POINT topLeft, POINT bottomRight) noexcept : RECT{topLeft.x, topLeft.y, bottomRight.x, bottomRight.y} {}
 
     operator LPRECT() noexcept { return this; }
     operator LPCRECT() const noexcept { return this; }
@@ -59,16 +70,34 @@ public:
     bool PtInRect(POINT point) const noexcept { return ::PtInRect(this, point) != FALSE; }
     bool EqualRect(const RECT& other) const noexcept { return ::EqualRect(this, &other) != FALSE; }
 
-    void SetRect(int l, int t, int r, int b) noexcept { left = l; top = t; right = r; bottom = b; }
+    void SetRect(int l, int t, int r, int b) noexcept
+    {
+        left = l;
+        top = t;
+        right = r;
+        bottom = b;
+    }
     void SetRectEmpty() noexcept { SetRect(0, 0, 0, 0); }
     void CopyRect(const RECT& other) noexcept { *static_cast<RECT*>(this) = other; }
 
-    void OffsetRect(int dx, int dy) noexcept { left += dx; right += dx; top += dy; bottom += dy; }
+    void OffsetRect(int dx, int dy) noexcept
+    {
+        left += dx;
+        right += dx;
+        top += dy;
+        bottom += dy;
+    }
     void OffsetRect(POINT delta) noexcept { OffsetRect(delta.x, delta.y); }
     void OffsetRect(SIZE delta) noexcept { OffsetRect(delta.cx, delta.cy); }
 
     // Grows each side outwards (negative values shrink).
-    void InflateRect(int l, int t, int r, int b) noexcept { left -= l; top -= t; right += r; bottom += b; }
+    void InflateRect(int l, int t, int r, int b) noexcept
+    {
+        left -= l;
+        top -= t;
+        right += r;
+        bottom += b;
+    }
     void InflateRect(int dx, int dy) noexcept { InflateRect(dx, dy, dx, dy); }
     void InflateRect(SIZE size) noexcept { InflateRect(size.cx, size.cy); }
     void InflateRect(const RECT& sides) noexcept { InflateRect(sides.left, sides.top, sides.right, sides.bottom); }
@@ -88,15 +117,35 @@ public:
     bool IntersectRect(const RECT& a, const RECT& b) noexcept { return ::IntersectRect(this, &a, &b) != FALSE; }
     bool UnionRect(const RECT& a, const RECT& b) noexcept { return ::UnionRect(this, &a, &b) != FALSE; }
 
-    CRect& operator=(const RECT& other) noexcept { CopyRect(other); return *this; }
-    CRect& operator+=(POINT delta) noexcept { OffsetRect(delta); return *this; }
-    CRect& operator-=(POINT delta) noexcept { OffsetRect(-delta.x, -delta.y); return *this; }
+    CRect& operator=(const RECT& other) noexcept
+    {
+        CopyRect(other);
+        return *this;
+    }
+    CRect& operator+=(POINT delta) noexcept
+    {
+        OffsetRect(delta);
+        return *this;
+    }
+    CRect& operator-=(POINT delta) noexcept
+    {
+        OffsetRect(-delta.x, -delta.y);
+        return *this;
+    }
 
     friend bool operator==(const CRect& a, const CRect& b) { return a.EqualRect(b); }
 };
 
 inline void CRect::NormalizeRect() noexcept
 {
-    if (left > right) { LONG t = left; left = right; right = t; }
-    if (top > bottom) { LONG t = top; top = bottom; bottom = t; }
+    if (left > right) {
+        LONG t = left;
+        left = right;
+        right = t;
+    }
+    if (top > bottom) {
+        LONG t = top;
+        top = bottom;
+        bottom = t;
+    }
 }

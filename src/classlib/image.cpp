@@ -24,8 +24,7 @@ bool HasTransparency(Gdiplus::Bitmap& bitmap)
         return false;
     auto storage = std::make_unique<BYTE[]>(static_cast<size_t>(size));
     auto* palette = reinterpret_cast<Gdiplus::ColorPalette*>(storage.get());
-    return bitmap.GetPalette(palette, size) == Gdiplus::Ok
-        && (palette->Flags & Gdiplus::PaletteFlagsHasAlpha) != 0;
+    return bitmap.GetPalette(palette, size) == Gdiplus::Ok && (palette->Flags & Gdiplus::PaletteFlagsHasAlpha) != 0;
 }
 
 HBITMAP CreateTopDownDib(int width, int height, int bpp, void** bits)
@@ -33,19 +32,18 @@ HBITMAP CreateTopDownDib(int width, int height, int bpp, void** bits)
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof(info.bmiHeader);
     info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;   // negative: top row first
+    info.bmiHeader.biHeight = -height;  // negative: top row first
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = static_cast<WORD>(bpp);
     info.bmiHeader.biCompression = BI_RGB;
     return ::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, bits, nullptr, 0);
 }
 
-} // namespace
+}  // namespace
 
 CImage::CImage(CImage&& other) noexcept
-    : m_hBitmap(std::exchange(other.m_hBitmap, nullptr)),
-      m_bits(other.m_bits), m_width(other.m_width), m_height(other.m_height),
-      m_pitch(other.m_pitch), m_bpp(other.m_bpp), m_hasAlpha(other.m_hasAlpha)
+    : m_hBitmap(std::exchange(other.m_hBitmap, nullptr)), m_bits(other.m_bits), m_width(other.m_width),
+      m_height(other.m_height), m_pitch(other.m_pitch), m_bpp(other.m_bpp), m_hasAlpha(other.m_hasAlpha)
 {
     other.Reset();
 }
@@ -139,8 +137,7 @@ void CImage::Reset()
     m_hasAlpha = false;
 }
 
-template <class Draw>
-BOOL CImage::WithSourceDC(Draw draw) const
+template <class Draw> BOOL CImage::WithSourceDC(Draw draw) const
 {
     if (!m_hBitmap)
         return FALSE;
@@ -151,45 +148,38 @@ BOOL CImage::WithSourceDC(Draw draw) const
     return draw(source.m_hDC);
 }
 
-BOOL CImage::AlphaBlend(HDC dest, int xDest, int yDest, int destWidth, int destHeight,
-                        int xSrc, int ySrc, int srcWidth, int srcHeight,
-                        BYTE sourceAlpha, BYTE blendOp) const
+BOOL CImage::AlphaBlend(HDC dest, int xDest, int yDest, int destWidth, int destHeight, int xSrc, int ySrc, int srcWidth,
+                        int srcHeight, BYTE sourceAlpha, BYTE blendOp) const
 {
-    const BLENDFUNCTION blend{blendOp, 0, sourceAlpha,
-                              static_cast<BYTE>(m_hasAlpha ? AC_SRC_ALPHA : 0)};
+    const BLENDFUNCTION blend{blendOp, 0, sourceAlpha, static_cast<BYTE>(m_hasAlpha ? AC_SRC_ALPHA : 0)};
     return WithSourceDC([&](HDC source) {
-        return ::GdiAlphaBlend(dest, xDest, yDest, destWidth, destHeight,
-                               source, xSrc, ySrc, srcWidth, srcHeight, blend);
+        return ::GdiAlphaBlend(dest, xDest, yDest, destWidth, destHeight, source, xSrc, ySrc, srcWidth, srcHeight,
+                               blend);
     });
 }
 
 BOOL CImage::AlphaBlend(HDC dest, int xDest, int yDest, BYTE sourceAlpha, BYTE blendOp) const
 {
-    return AlphaBlend(dest, xDest, yDest, m_width, m_height, 0, 0, m_width, m_height,
-                      sourceAlpha, blendOp);
+    return AlphaBlend(dest, xDest, yDest, m_width, m_height, 0, 0, m_width, m_height, sourceAlpha, blendOp);
 }
 
-BOOL CImage::StretchBlt(HDC dest, int xDest, int yDest, int destWidth, int destHeight,
-                        int xSrc, int ySrc, int srcWidth, int srcHeight, DWORD rop) const
+BOOL CImage::StretchBlt(HDC dest, int xDest, int yDest, int destWidth, int destHeight, int xSrc, int ySrc, int srcWidth,
+                        int srcHeight, DWORD rop) const
 {
     return WithSourceDC([&](HDC source) {
-        return ::StretchBlt(dest, xDest, yDest, destWidth, destHeight,
-                            source, xSrc, ySrc, srcWidth, srcHeight, rop);
+        return ::StretchBlt(dest, xDest, yDest, destWidth, destHeight, source, xSrc, ySrc, srcWidth, srcHeight, rop);
     });
 }
 
-BOOL CImage::StretchBlt(HDC dest, int xDest, int yDest, int destWidth, int destHeight,
-                        DWORD rop) const
+BOOL CImage::StretchBlt(HDC dest, int xDest, int yDest, int destWidth, int destHeight, DWORD rop) const
 {
     return StretchBlt(dest, xDest, yDest, destWidth, destHeight, 0, 0, m_width, m_height, rop);
 }
 
-BOOL CImage::BitBlt(HDC dest, int xDest, int yDest, int width, int height,
-                    int xSrc, int ySrc, DWORD rop) const
+BOOL CImage::BitBlt(HDC dest, int xDest, int yDest, int width, int height, int xSrc, int ySrc, DWORD rop) const
 {
-    return WithSourceDC([&](HDC source) {
-        return ::BitBlt(dest, xDest, yDest, width, height, source, xSrc, ySrc, rop);
-    });
+    return WithSourceDC(
+        [&](HDC source) { return ::BitBlt(dest, xDest, yDest, width, height, source, xSrc, ySrc, rop); });
 }
 
 BOOL CImage::BitBlt(HDC dest, int xDest, int yDest, DWORD rop) const

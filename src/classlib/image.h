@@ -40,17 +40,13 @@ public:
     // Each draws from a temporary memory device context holding the bitmap.
     // AlphaBlend adds AC_SRC_ALPHA when the image has an alpha channel, so
     // its colour must be premultiplied by then.
-    BOOL AlphaBlend(HDC dest, int xDest, int yDest, int destWidth, int destHeight,
-                    int xSrc, int ySrc, int srcWidth, int srcHeight,
-                    BYTE sourceAlpha = 0xFF, BYTE blendOp = AC_SRC_OVER) const;
-    BOOL AlphaBlend(HDC dest, int xDest, int yDest, BYTE sourceAlpha = 0xFF,
-                    BYTE blendOp = AC_SRC_OVER) const;
-    BOOL StretchBlt(HDC dest, int xDest, int yDest, int destWidth, int destHeight,
-                    int xSrc, int ySrc, int srcWidth, int srcHeight, DWORD rop = SRCCOPY) const;
-    BOOL StretchBlt(HDC dest, int xDest, int yDest, int destWidth, int destHeight,
-                    DWORD rop = SRCCOPY) const;
-    BOOL BitBlt(HDC dest, int xDest, int yDest, int width, int height,
-                int xSrc, int ySrc, DWORD rop = SRCCOPY) const;
+    BOOL AlphaBlend(HDC dest, int xDest, int yDest, int destWidth, int destHeight, int xSrc, int ySrc, int srcWidth,
+                    int srcHeight, BYTE sourceAlpha = 0xFF, BYTE blendOp = AC_SRC_OVER) const;
+    BOOL AlphaBlend(HDC dest, int xDest, int yDest, BYTE sourceAlpha = 0xFF, BYTE blendOp = AC_SRC_OVER) const;
+    BOOL StretchBlt(HDC dest, int xDest, int yDest, int destWidth, int destHeight, int xSrc, int ySrc, int srcWidth,
+                    int srcHeight, DWORD rop = SRCCOPY) const;
+    BOOL StretchBlt(HDC dest, int xDest, int yDest, int destWidth, int destHeight, DWORD rop = SRCCOPY) const;
+    BOOL BitBlt(HDC dest, int xDest, int yDest, int width, int height, int xSrc, int ySrc, DWORD rop = SRCCOPY) const;
     BOOL BitBlt(HDC dest, int xDest, int yDest, DWORD rop = SRCCOPY) const;
 
     // Gives up the bitmap without deleting it; the image becomes null.
@@ -60,8 +56,7 @@ public:
 
 private:
     void Reset();
-    template <class Draw>
-    BOOL WithSourceDC(Draw draw) const;
+    template <class Draw> BOOL WithSourceDC(Draw draw) const;
 
     HBITMAP m_hBitmap = nullptr;
     void* m_bits = nullptr;

@@ -158,7 +158,10 @@ BOOL CMenu::DestroyMenu()
     return menu ? ::DestroyMenu(menu) : FALSE;
 }
 
-CMenu* CMenu::GetSubMenu(int position) const { return FromHandle(::GetSubMenu(m_hMenu, position)); }
+CMenu* CMenu::GetSubMenu(int position) const
+{
+    return FromHandle(::GetSubMenu(m_hMenu, position));
+}
 
 BOOL CMenu::TrackPopupMenu(UINT flags, int x, int y, CWnd* owner, LPCRECT rect)
 {

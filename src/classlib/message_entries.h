@@ -16,11 +16,12 @@ class CScrollBar;
 namespace msgmap {
 
 template <class> struct ClassOf;
-template <class C, class R, class... A> struct ClassOf<R (C::*)(A...)> { using type = C; };
+template <class C, class R, class... A> struct ClassOf<R (C::*)(A...)> {
+    using type = C;
+};
 
 // Calls member function `Fn` on `target`, which is an object of Fn's class.
-template <auto Fn, class... Args>
-decltype(auto) Invoke(CCmdTarget& target, Args&&... args)
+template <auto Fn, class... Args> decltype(auto) Invoke(CCmdTarget& target, Args&&... args)
 {
     using Class = typename ClassOf<decltype(Fn)>::type;
     return (static_cast<Class&>(target).*Fn)(static_cast<Args&&>(args)...);
@@ -31,9 +32,15 @@ CWnd* WndArg(WPARAM handle);
 CWnd* WndArg(LPARAM handle);
 CDC* DCArg(WPARAM handle);
 CScrollBar* ScrollBarArg(LPARAM handle);
-inline CPoint PointArg(LPARAM packed) { return CPoint(packed); }
+inline CPoint PointArg(LPARAM packed)
+{
+    return CPoint(packed);
+}
 
-constexpr Entry MessageEntry(UINT message, Thunk thunk) { return {Kind::Message, message, 0, 0, 0, thunk}; }
+constexpr Entry MessageEntry(UINT message, Thunk thunk)
+{
+    return {Kind::Message, message, 0, 0, 0, thunk};
+}
 
 // void OnX()  -- the result is 0.
 template <auto Fn> constexpr Entry NoArgs(UINT message)
@@ -69,8 +76,7 @@ template <auto Fn> constexpr Entry OtherWindowInWParam(UINT message)
 template <auto Fn> constexpr Entry Scroll(UINT message)
 {
     return MessageEntry(message, [](CCmdTarget& t, const Call& c, LRESULT& r) {
-        Invoke<Fn>(t, static_cast<UINT>(LOWORD(c.wParam)), static_cast<UINT>(HIWORD(c.wParam)),
-                   ScrollBarArg(c.lParam));
+        Invoke<Fn>(t, static_cast<UINT>(LOWORD(c.wParam)), static_cast<UINT>(HIWORD(c.wParam)), ScrollBarArg(c.lParam));
         r = 0;
         return true;
     });
@@ -119,8 +125,7 @@ template <auto Fn> constexpr Entry MouseWheel()
 template <auto Fn> constexpr Entry MouseActivate()
 {
     return MessageEntry(WM_MOUSEACTIVATE, [](CCmdTarget& t, const Call& c, LRESULT& r) {
-        r = Invoke<Fn>(t, WndArg(c.wParam), static_cast<UINT>(LOWORD(c.lParam)),
-                       static_cast<UINT>(HIWORD(c.lParam)));
+        r = Invoke<Fn>(t, WndArg(c.wParam), static_cast<UINT>(LOWORD(c.lParam)), static_cast<UINT>(HIWORD(c.lParam)));
         return true;
     });
 }
@@ -185,7 +190,10 @@ template <auto Fn> constexpr Entry DeviceChange()
 }
 
 // Kind of control of a WM_CTLCOLOR* message (CTLCOLOR_MSGBOX .. CTLCOLOR_STATIC).
-constexpr UINT CtlColorKind(UINT message) { return message - WM_CTLCOLORMSGBOX; }
+constexpr UINT CtlColorKind(UINT message)
+{
+    return message - WM_CTLCOLORMSGBOX;
+}
 
 // HBRUSH OnCtlColor(CDC* dc, CWnd* control, UINT kind), for every WM_CTLCOLOR*.
 template <auto Fn> constexpr Entry CtlColor()
@@ -280,51 +288,51 @@ template <auto Fn> constexpr Entry ReflectedCtlColor()
 }  // namespace msgmap
 
 // Standard messages, with their usual handler signatures.
-#define MAP_CREATE(fn)          ::msgmap::Create<&ThisClass::fn>(),
-#define MAP_DESTROY(fn)         ::msgmap::NoArgs<&ThisClass::fn>(WM_DESTROY),
-#define MAP_NCDESTROY(fn)       ::msgmap::NoArgs<&ThisClass::fn>(WM_NCDESTROY),
-#define MAP_PAINT(fn)           ::msgmap::NoArgs<&ThisClass::fn>(WM_PAINT),
-#define MAP_NCPAINT(fn)         ::msgmap::NoArgs<&ThisClass::fn>(WM_NCPAINT),
-#define MAP_ERASEBKGND(fn)      ::msgmap::EraseBkgnd<&ThisClass::fn>(),
-#define MAP_LBUTTONDOWN(fn)     ::msgmap::Mouse<&ThisClass::fn>(WM_LBUTTONDOWN),
-#define MAP_LBUTTONUP(fn)       ::msgmap::Mouse<&ThisClass::fn>(WM_LBUTTONUP),
-#define MAP_LBUTTONDBLCLK(fn)   ::msgmap::Mouse<&ThisClass::fn>(WM_LBUTTONDBLCLK),
-#define MAP_RBUTTONDOWN(fn)     ::msgmap::Mouse<&ThisClass::fn>(WM_RBUTTONDOWN),
-#define MAP_RBUTTONUP(fn)       ::msgmap::Mouse<&ThisClass::fn>(WM_RBUTTONUP),
-#define MAP_MBUTTONDOWN(fn)     ::msgmap::Mouse<&ThisClass::fn>(WM_MBUTTONDOWN),
-#define MAP_MOUSEMOVE(fn)       ::msgmap::Mouse<&ThisClass::fn>(WM_MOUSEMOVE),
-#define MAP_MOUSEHOVER(fn)      ::msgmap::Mouse<&ThisClass::fn>(WM_MOUSEHOVER),
-#define MAP_MOUSELEAVE(fn)      ::msgmap::NoArgs<&ThisClass::fn>(WM_MOUSELEAVE),
-#define MAP_MOUSEWHEEL(fn)      ::msgmap::MouseWheel<&ThisClass::fn>(),
-#define MAP_MOUSEACTIVATE(fn)   ::msgmap::MouseActivate<&ThisClass::fn>(),
-#define MAP_TIMER(fn)           ::msgmap::Timer<&ThisClass::fn>(),
-#define MAP_SIZE(fn)            ::msgmap::Size<&ThisClass::fn>(),
-#define MAP_KILLFOCUS(fn)       ::msgmap::OtherWindowInWParam<&ThisClass::fn>(WM_KILLFOCUS),
-#define MAP_CAPTURECHANGED(fn)  ::msgmap::CaptureChanged<&ThisClass::fn>(),
-#define MAP_GETDLGCODE(fn)      ::msgmap::GetDlgCode<&ThisClass::fn>(),
-#define MAP_KEYDOWN(fn)         ::msgmap::Key<&ThisClass::fn>(WM_KEYDOWN),
-#define MAP_VSCROLL(fn)         ::msgmap::Scroll<&ThisClass::fn>(WM_VSCROLL),
-#define MAP_HSCROLL(fn)         ::msgmap::Scroll<&ThisClass::fn>(WM_HSCROLL),
-#define MAP_NCCALCSIZE(fn)      ::msgmap::NcCalcSize<&ThisClass::fn>(),
-#define MAP_DEVICECHANGE(fn)    ::msgmap::DeviceChange<&ThisClass::fn>(),
-#define MAP_CTLCOLOR(fn)        ::msgmap::CtlColor<&ThisClass::fn>(),
-#define MAP_QUERYDRAGICON(fn)   ::msgmap::QueryDragIcon<&ThisClass::fn>(),
-#define MAP_SYSCOMMAND(fn)      ::msgmap::SysCommand<&ThisClass::fn>(),
+#define MAP_CREATE(fn)         ::msgmap::Create<&ThisClass::fn>(),
+#define MAP_DESTROY(fn)        ::msgmap::NoArgs<&ThisClass::fn>(WM_DESTROY),
+#define MAP_NCDESTROY(fn)      ::msgmap::NoArgs<&ThisClass::fn>(WM_NCDESTROY),
+#define MAP_PAINT(fn)          ::msgmap::NoArgs<&ThisClass::fn>(WM_PAINT),
+#define MAP_NCPAINT(fn)        ::msgmap::NoArgs<&ThisClass::fn>(WM_NCPAINT),
+#define MAP_ERASEBKGND(fn)     ::msgmap::EraseBkgnd<&ThisClass::fn>(),
+#define MAP_LBUTTONDOWN(fn)    ::msgmap::Mouse<&ThisClass::fn>(WM_LBUTTONDOWN),
+#define MAP_LBUTTONUP(fn)      ::msgmap::Mouse<&ThisClass::fn>(WM_LBUTTONUP),
+#define MAP_LBUTTONDBLCLK(fn)  ::msgmap::Mouse<&ThisClass::fn>(WM_LBUTTONDBLCLK),
+#define MAP_RBUTTONDOWN(fn)    ::msgmap::Mouse<&ThisClass::fn>(WM_RBUTTONDOWN),
+#define MAP_RBUTTONUP(fn)      ::msgmap::Mouse<&ThisClass::fn>(WM_RBUTTONUP),
+#define MAP_MBUTTONDOWN(fn)    ::msgmap::Mouse<&ThisClass::fn>(WM_MBUTTONDOWN),
+#define MAP_MOUSEMOVE(fn)      ::msgmap::Mouse<&ThisClass::fn>(WM_MOUSEMOVE),
+#define MAP_MOUSEHOVER(fn)     ::msgmap::Mouse<&ThisClass::fn>(WM_MOUSEHOVER),
+#define MAP_MOUSELEAVE(fn)     ::msgmap::NoArgs<&ThisClass::fn>(WM_MOUSELEAVE),
+#define MAP_MOUSEWHEEL(fn)     ::msgmap::MouseWheel<&ThisClass::fn>(),
+#define MAP_MOUSEACTIVATE(fn)  ::msgmap::MouseActivate<&ThisClass::fn>(),
+#define MAP_TIMER(fn)          ::msgmap::Timer<&ThisClass::fn>(),
+#define MAP_SIZE(fn)           ::msgmap::Size<&ThisClass::fn>(),
+#define MAP_KILLFOCUS(fn)      ::msgmap::OtherWindowInWParam<&ThisClass::fn>(WM_KILLFOCUS),
+#define MAP_CAPTURECHANGED(fn) ::msgmap::CaptureChanged<&ThisClass::fn>(),
+#define MAP_GETDLGCODE(fn)     ::msgmap::GetDlgCode<&ThisClass::fn>(),
+#define MAP_KEYDOWN(fn)        ::msgmap::Key<&ThisClass::fn>(WM_KEYDOWN),
+#define MAP_VSCROLL(fn)        ::msgmap::Scroll<&ThisClass::fn>(WM_VSCROLL),
+#define MAP_HSCROLL(fn)        ::msgmap::Scroll<&ThisClass::fn>(WM_HSCROLL),
+#define MAP_NCCALCSIZE(fn)     ::msgmap::NcCalcSize<&ThisClass::fn>(),
+#define MAP_DEVICECHANGE(fn)   ::msgmap::DeviceChange<&ThisClass::fn>(),
+#define MAP_CTLCOLOR(fn)       ::msgmap::CtlColor<&ThisClass::fn>(),
+#define MAP_QUERYDRAGICON(fn)  ::msgmap::QueryDragIcon<&ThisClass::fn>(),
+#define MAP_SYSCOMMAND(fn)     ::msgmap::SysCommand<&ThisClass::fn>(),
 
 // Any message by number, handled as LRESULT fn(WPARAM, LPARAM).
 #define MAP_MESSAGE(message, fn) ::msgmap::Custom<&ThisClass::fn>(message),
 
 // Commands: void fn() for one id, void fn(UINT id) for a range.
-#define MAP_COMMAND(id, fn)                  ::msgmap::Command<&ThisClass::fn>(id),
+#define MAP_COMMAND(id, fn)                    ::msgmap::Command<&ThisClass::fn>(id),
 #define MAP_COMMAND_RANGE(firstId, lastId, fn) ::msgmap::CommandRange<&ThisClass::fn>(firstId, lastId),
 
 // Control notifications by control id: void fn().
-#define MAP_CONTROL(code, id, fn)  ::msgmap::Notification<&ThisClass::fn>(code, id),
-#define MAP_BN_CLICKED(id, fn)     MAP_CONTROL(BN_CLICKED, id, fn)
-#define MAP_EN_CHANGE(id, fn)      MAP_CONTROL(EN_CHANGE, id, fn)
-#define MAP_LBN_SELCHANGE(id, fn)  MAP_CONTROL(LBN_SELCHANGE, id, fn)
-#define MAP_LBN_DBLCLK(id, fn)     MAP_CONTROL(LBN_DBLCLK, id, fn)
+#define MAP_CONTROL(code, id, fn) ::msgmap::Notification<&ThisClass::fn>(code, id),
+#define MAP_BN_CLICKED(id, fn)    MAP_CONTROL(BN_CLICKED, id, fn)
+#define MAP_EN_CHANGE(id, fn)     MAP_CONTROL(EN_CHANGE, id, fn)
+#define MAP_LBN_SELCHANGE(id, fn) MAP_CONTROL(LBN_SELCHANGE, id, fn)
+#define MAP_LBN_DBLCLK(id, fn)    MAP_CONTROL(LBN_DBLCLK, id, fn)
 
 // In a control's own table: its notifications, given back to it.
-#define MAP_REFLECT(code, fn)      ::msgmap::Reflected<&ThisClass::fn>(code),
-#define MAP_REFLECT_CTLCOLOR(fn)   ::msgmap::ReflectedCtlColor<&ThisClass::fn>(),
+#define MAP_REFLECT(code, fn)    ::msgmap::Reflected<&ThisClass::fn>(code),
+#define MAP_REFLECT_CTLCOLOR(fn) ::msgmap::ReflectedCtlColor<&ThisClass::fn>(),

@@ -35,13 +35,13 @@ namespace msgmap {
 
 // How an entry is matched against a call.
 enum class Kind : unsigned char {
-    End,                 // closes a table
-    Message,             // a window message, by number
-    CtlColor,            // any WM_CTLCOLOR* message
-    Command,             // WM_COMMAND from a menu, accelerator or button click, by id range
-    Notification,        // WM_COMMAND with a given notification code, by id range
-    Reflected,           // WM_COMMAND notification given back to the control that sent it
-    ReflectedCtlColor,   // WM_CTLCOLOR* given back to the control it is about
+    End,                // closes a table
+    Message,            // a window message, by number
+    CtlColor,           // any WM_CTLCOLOR* message
+    Command,            // WM_COMMAND from a menu, accelerator or button click, by id range
+    Notification,       // WM_COMMAND with a given notification code, by id range
+    Reflected,          // WM_COMMAND notification given back to the control that sent it
+    ReflectedCtlColor,  // WM_CTLCOLOR* given back to the control it is about
 };
 
 // Where a message is being looked up: the window's own messages, the
@@ -80,25 +80,29 @@ bool Dispatch(CCmdTarget& target, Route route, const Call& call, LRESULT& result
 
 }  // namespace msgmap
 
-#define DECLARE_MESSAGE_TABLE(theClass, baseClass)                 \
-public:                                                            \
-    const ::msgmap::Table* GetMessageMap() const override;         \
-                                                                   \
-protected:                                                         \
-    using BaseClass = baseClass;                                   \
-    static const ::msgmap::Table* ThisMessageTable();              \
-                                                                   \
+#define DECLARE_MESSAGE_TABLE(theClass, baseClass)         \
+public:                                                    \
+    const ::msgmap::Table* GetMessageMap() const override; \
+                                                           \
+protected:                                                 \
+    using BaseClass = baseClass;                           \
+    static const ::msgmap::Table* ThisMessageTable();      \
+                                                           \
 public:
 
-#define BEGIN_MESSAGE_TABLE(theClass)                                                        \
-    const ::msgmap::Table* theClass::GetMessageMap() const { return ThisMessageTable(); }   \
-    const ::msgmap::Table* theClass::ThisMessageTable()                                      \
-    {                                                                                        \
-        using ThisClass = theClass;                                                          \
+#define BEGIN_MESSAGE_TABLE(theClass)                      \
+    const ::msgmap::Table* theClass::GetMessageMap() const \
+    {                                                      \
+        return ThisMessageTable();                         \
+    }                                                      \
+    const ::msgmap::Table* theClass::ThisMessageTable()    \
+    {                                                      \
+        using ThisClass = theClass;                        \
         static constexpr ::msgmap::Entry entries[] = {
-
-#define END_MESSAGE_TABLE()                                                     \
-        ::msgmap::Entry{}};                                                     \
-        static constexpr ::msgmap::Table table{&BaseClass::ThisMessageTable, entries}; \
-        return &table;                                                          \
+#define END_MESSAGE_TABLE()                                                        \
+    ::msgmap::Entry {}                                                             \
+    }                                                                              \
+    ;                                                                              \
+    static constexpr ::msgmap::Table table{&BaseClass::ThisMessageTable, entries}; \
+    return &table;                                                                 \
     }

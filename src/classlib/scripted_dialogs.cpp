@@ -22,7 +22,10 @@ Script& TheScript()
     return script;
 }
 
-std::wstring OrEmpty(LPCWSTR text) { return text ? text : L""; }
+std::wstring OrEmpty(LPCWSTR text)
+{
+    return text ? text : L"";
+}
 
 // The double-NUL-terminated list, both final NULs included.
 std::wstring FilterList(LPCWSTR filter)
@@ -35,7 +38,7 @@ std::wstring FilterList(LPCWSTR filter)
     return std::wstring(filter, static_cast<size_t>(end - filter) + 2);
 }
 
-} // namespace
+}  // namespace
 
 void AnswerFileDialog(const std::wstring& path)
 {
@@ -134,4 +137,4 @@ std::optional<int> TakeMessageBoxAnswer(HWND owner, LPCWSTR text, LPCWSTR captio
     return answer;
 }
 
-} // namespace ScriptedDialogs
+}  // namespace ScriptedDialogs

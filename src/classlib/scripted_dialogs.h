@@ -63,4 +63,4 @@ std::optional<std::optional<std::wstring>> TakeFileDialogAnswer(bool open, const
 std::optional<std::optional<COLORREF>> TakeColorDialogAnswer(const CHOOSECOLORW& cc);
 std::optional<int> TakeMessageBoxAnswer(HWND owner, LPCWSTR text, LPCWSTR caption, UINT type);
 
-} // namespace ScriptedDialogs
+}  // namespace ScriptedDialogs

@@ -39,8 +39,8 @@ unsigned __stdcall CWinThread::ThreadEntry(void* thread)
     return code;
 }
 
-CWinThread* AfxBeginThread(AFX_THREADPROC function, LPVOID parameter, int priority, UINT stackSize,
-                           DWORD flags, LPSECURITY_ATTRIBUTES security)
+CWinThread* AfxBeginThread(AFX_THREADPROC function, LPVOID parameter, int priority, UINT stackSize, DWORD flags,
+                           LPSECURITY_ATTRIBUTES security)
 {
     auto* thread = new CWinThread;
     thread->m_pfnThreadProc = function;
@@ -48,8 +48,8 @@ CWinThread* AfxBeginThread(AFX_THREADPROC function, LPVOID parameter, int priori
     // Always created suspended, so that the priority is set before the
     // function runs and the handle is stored before the object can go.
     unsigned id = 0;
-    const uintptr_t handle = ::_beginthreadex(security, stackSize, &CWinThread::ThreadEntry, thread,
-                                              CREATE_SUSPENDED, &id);
+    const uintptr_t handle =
+        ::_beginthreadex(security, stackSize, &CWinThread::ThreadEntry, thread, CREATE_SUSPENDED, &id);
     if (handle == 0) {
         delete thread;
         return nullptr;
@@ -89,13 +89,25 @@ HICON CWinApp::LoadIcon(UINT resourceId) const
 
 void AfxEnableControlContainer() {}
 
-CWinApp* AfxGetApp() { return g_app; }
+CWinApp* AfxGetApp()
+{
+    return g_app;
+}
 
-CWnd* AfxGetMainWnd() { return g_app ? g_app->m_pMainWnd : nullptr; }
+CWnd* AfxGetMainWnd()
+{
+    return g_app ? g_app->m_pMainWnd : nullptr;
+}
 
-HINSTANCE AfxGetInstanceHandle() { return g_app ? g_app->m_hInstance : ::GetModuleHandleW(nullptr); }
+HINSTANCE AfxGetInstanceHandle()
+{
+    return g_app ? g_app->m_hInstance : ::GetModuleHandleW(nullptr);
+}
 
-HINSTANCE AfxGetResourceHandle() { return AfxGetInstanceHandle(); }
+HINSTANCE AfxGetResourceHandle()
+{
+    return AfxGetInstanceHandle();
+}
 
 int RunApplication(HINSTANCE instance, LPWSTR commandLine, int showCommand)
 {

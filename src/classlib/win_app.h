@@ -58,9 +58,8 @@ using AFX_THREADPROC = UINT(__cdecl*)(LPVOID);
 // Starts `function(parameter)` on a new thread with the given priority and
 // stack size (0: the default). With CREATE_SUSPENDED in `flags` the thread
 // waits for ResumeThread. Returns null when the thread cannot be created.
-CWinThread* AfxBeginThread(AFX_THREADPROC function, LPVOID parameter,
-                           int priority = THREAD_PRIORITY_NORMAL, UINT stackSize = 0,
-                           DWORD flags = 0, LPSECURITY_ATTRIBUTES security = nullptr);
+CWinThread* AfxBeginThread(AFX_THREADPROC function, LPVOID parameter, int priority = THREAD_PRIORITY_NORMAL,
+                           UINT stackSize = 0, DWORD flags = 0, LPSECURITY_ATTRIBUTES security = nullptr);
 
 // The standard Help command.
 inline constexpr UINT ID_HELP = 0xE001;

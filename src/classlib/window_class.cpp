@@ -13,9 +13,8 @@ LPCWSTR AfxRegisterWndClass(UINT classStyle, HCURSOR cursor, HBRUSH background, 
 
     const HINSTANCE instance = AfxGetInstanceHandle();
     wchar_t name[96];
-    std::swprintf(name, std::size(name), L"ClasslibWindow:%p:%x:%p:%p:%p", static_cast<void*>(instance),
-                  classStyle, static_cast<void*>(cursor), static_cast<void*>(background),
-                  static_cast<void*>(icon));
+    std::swprintf(name, std::size(name), L"ClasslibWindow:%p:%x:%p:%p:%p", static_cast<void*>(instance), classStyle,
+                  static_cast<void*>(cursor), static_cast<void*>(background), static_cast<void*>(icon));
 
     std::lock_guard guard(lock);
     const auto [slot, added] = names.insert(name);

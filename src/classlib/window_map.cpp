@@ -125,7 +125,10 @@ void ReleaseTemporaries()
     ReleaseTemporaryGdiWrappers();
 }
 
-int HandlerDepth() { return t_depth; }
+int HandlerDepth()
+{
+    return t_depth;
+}
 
 LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
@@ -148,8 +151,7 @@ void RestoreProcedure(HWND window, WNDPROC previous)
         ::SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous));
 }
 
-CreationScope::CreationScope(CWnd* object, HWND parent)
-    : m_savedObject(t_pendingObject), m_savedParent(t_pendingParent)
+CreationScope::CreationScope(CWnd* object, HWND parent) : m_savedObject(t_pendingObject), m_savedParent(t_pendingParent)
 {
     t_pendingObject = object;
     t_pendingParent = parent;

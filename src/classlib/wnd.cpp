@@ -6,7 +6,10 @@
 
 namespace {
 
-bool IsCtlColor(UINT message) { return message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC; }
+bool IsCtlColor(UINT message)
+{
+    return message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC;
+}
 
 }  // namespace
 
@@ -34,7 +37,10 @@ CWnd* CWnd::FromHandle(HWND window)
     return wndmap::Temporary(window);
 }
 
-CWnd* CWnd::FromHandlePermanent(HWND window) { return window ? wndmap::Find(window) : nullptr; }
+CWnd* CWnd::FromHandlePermanent(HWND window)
+{
+    return window ? wndmap::Find(window) : nullptr;
+}
 
 BOOL CWnd::Attach(HWND window)
 {
@@ -72,7 +78,10 @@ BOOL CWnd::SubclassDlgItem(UINT id, CWnd* parent)
     return parent ? SubclassWindow(::GetDlgItem(parent->m_hWnd, static_cast<int>(id))) : FALSE;
 }
 
-HWND CWnd::UnsubclassWindow() { return Detach(); }
+HWND CWnd::UnsubclassWindow()
+{
+    return Detach();
+}
 
 void CWnd::ReleaseAfterNcDestroy()
 {
@@ -84,22 +93,21 @@ void CWnd::ReleaseAfterNcDestroy()
 
 // --- Creation and destruction ---
 
-BOOL CWnd::Create(LPCWSTR className, LPCWSTR windowName, DWORD style, const RECT& rect, CWnd* parent,
-                  UINT id)
+BOOL CWnd::Create(LPCWSTR className, LPCWSTR windowName, DWORD style, const RECT& rect, CWnd* parent, UINT id)
 {
     return CreateEx(0, className, windowName, style, rect, parent, id);
 }
 
-BOOL CWnd::CreateEx(DWORD exStyle, LPCWSTR className, LPCWSTR windowName, DWORD style, const RECT& rect,
-                    CWnd* parent, UINT id, LPVOID param)
+BOOL CWnd::CreateEx(DWORD exStyle, LPCWSTR className, LPCWSTR windowName, DWORD style, const RECT& rect, CWnd* parent,
+                    UINT id, LPVOID param)
 {
     return CreateEx(exStyle, className, windowName, style, rect.left, rect.top, rect.right - rect.left,
                     rect.bottom - rect.top, parent ? parent->m_hWnd : nullptr,
                     reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)), param);
 }
 
-BOOL CWnd::CreateEx(DWORD exStyle, LPCWSTR className, LPCWSTR windowName, DWORD style, int x, int y,
-                    int width, int height, HWND parent, HMENU idOrMenu, LPVOID param)
+BOOL CWnd::CreateEx(DWORD exStyle, LPCWSTR className, LPCWSTR windowName, DWORD style, int x, int y, int width,
+                    int height, HWND parent, HMENU idOrMenu, LPVOID param)
 {
     if (m_hWnd)
         return FALSE;
@@ -108,8 +116,8 @@ BOOL CWnd::CreateEx(DWORD exStyle, LPCWSTR className, LPCWSTR windowName, DWORD 
     HWND created = nullptr;
     {
         wndmap::CreationScope scope(this, parent);
-        created = ::CreateWindowExW(exStyle, className, windowName, style, x, y, width, height, parent,
-                                    idOrMenu, AfxGetInstanceHandle(), param);
+        created = ::CreateWindowExW(exStyle, className, windowName, style, x, y, width, height, parent, idOrMenu,
+                                    AfxGetInstanceHandle(), param);
     }
     if (!created)
         return FALSE;
@@ -187,8 +195,7 @@ BOOL CWnd::OnCommand(WPARAM wParam, LPARAM lParam)
 BOOL CWnd::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* result)
 {
     const auto* header = reinterpret_cast<const NMHDR*>(lParam);
-    return header && header->hwndFrom != m_hWnd &&
-           ReflectToChild(header->hwndFrom, WM_NOTIFY, wParam, lParam, result);
+    return header && header->hwndFrom != m_hWnd && ReflectToChild(header->hwndFrom, WM_NOTIFY, wParam, lParam, result);
 }
 
 BOOL CWnd::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result)
@@ -221,51 +228,150 @@ BOOL CWnd::RouteOwnerDraw(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* r
     return ReflectToChild(::GetDlgItem(m_hWnd, static_cast<int>(item->CtlID)), message, wParam, lParam, result);
 }
 
-BOOL CWnd::PreTranslateMessage(MSG*) { return FALSE; }
+BOOL CWnd::PreTranslateMessage(MSG*)
+{
+    return FALSE;
+}
 
 // --- Default handlers ---
 
-int CWnd::OnCreate(LPCREATESTRUCTW) { return static_cast<int>(Default()); }
-void CWnd::OnDestroy() { Default(); }
+int CWnd::OnCreate(LPCREATESTRUCTW)
+{
+    return static_cast<int>(Default());
+}
+void CWnd::OnDestroy()
+{
+    Default();
+}
 void CWnd::OnNcDestroy()
 {
     Default();
     ReleaseAfterNcDestroy();
 }
-void CWnd::OnPaint() { Default(); }
-void CWnd::OnNcPaint() { Default(); }
-BOOL CWnd::OnEraseBkgnd(CDC*) { return static_cast<BOOL>(Default()); }
-void CWnd::OnLButtonDown(UINT, CPoint) { Default(); }
-void CWnd::OnLButtonUp(UINT, CPoint) { Default(); }
-void CWnd::OnLButtonDblClk(UINT, CPoint) { Default(); }
-void CWnd::OnRButtonDown(UINT, CPoint) { Default(); }
-void CWnd::OnRButtonUp(UINT, CPoint) { Default(); }
-void CWnd::OnMButtonDown(UINT, CPoint) { Default(); }
-void CWnd::OnMouseMove(UINT, CPoint) { Default(); }
-void CWnd::OnMouseHover(UINT, CPoint) { Default(); }
-void CWnd::OnMouseLeave() { Default(); }
-BOOL CWnd::OnMouseWheel(UINT, short, CPoint) { return static_cast<BOOL>(Default()); }
-int CWnd::OnMouseActivate(CWnd*, UINT, UINT) { return static_cast<int>(Default()); }
-void CWnd::OnTimer(UINT_PTR) { Default(); }
-void CWnd::OnSize(UINT, int, int) { Default(); }
-void CWnd::OnKillFocus(CWnd*) { Default(); }
-void CWnd::OnCaptureChanged(CWnd*) { Default(); }
-UINT CWnd::OnGetDlgCode() { return static_cast<UINT>(Default()); }
-void CWnd::OnKeyDown(UINT, UINT, UINT) { Default(); }
-void CWnd::OnVScroll(UINT, UINT, CScrollBar*) { Default(); }
-void CWnd::OnHScroll(UINT, UINT, CScrollBar*) { Default(); }
-void CWnd::OnNcCalcSize(BOOL, NCCALCSIZE_PARAMS*) { Default(); }
-BOOL CWnd::OnDeviceChange(UINT, DWORD_PTR) { return static_cast<BOOL>(Default()); }
-HBRUSH CWnd::OnCtlColor(CDC*, CWnd*, UINT) { return reinterpret_cast<HBRUSH>(Default()); }
-HCURSOR CWnd::OnQueryDragIcon() { return reinterpret_cast<HCURSOR>(Default()); }
-void CWnd::OnSysCommand(UINT, LPARAM) { Default(); }
+void CWnd::OnPaint()
+{
+    Default();
+}
+void CWnd::OnNcPaint()
+{
+    Default();
+}
+BOOL CWnd::OnEraseBkgnd(CDC*)
+{
+    return static_cast<BOOL>(Default());
+}
+void CWnd::OnLButtonDown(UINT, CPoint)
+{
+    Default();
+}
+void CWnd::OnLButtonUp(UINT, CPoint)
+{
+    Default();
+}
+void CWnd::OnLButtonDblClk(UINT, CPoint)
+{
+    Default();
+}
+void CWnd::OnRButtonDown(UINT, CPoint)
+{
+    Default();
+}
+void CWnd::OnRButtonUp(UINT, CPoint)
+{
+    Default();
+}
+void CWnd::OnMButtonDown(UINT, CPoint)
+{
+    Default();
+}
+void CWnd::OnMouseMove(UINT, CPoint)
+{
+    Default();
+}
+void CWnd::OnMouseHover(UINT, CPoint)
+{
+    Default();
+}
+void CWnd::OnMouseLeave()
+{
+    Default();
+}
+BOOL CWnd::OnMouseWheel(UINT, short, CPoint)
+{
+    return static_cast<BOOL>(Default());
+}
+int CWnd::OnMouseActivate(CWnd*, UINT, UINT)
+{
+    return static_cast<int>(Default());
+}
+void CWnd::OnTimer(UINT_PTR)
+{
+    Default();
+}
+void CWnd::OnSize(UINT, int, int)
+{
+    Default();
+}
+void CWnd::OnKillFocus(CWnd*)
+{
+    Default();
+}
+void CWnd::OnCaptureChanged(CWnd*)
+{
+    Default();
+}
+UINT CWnd::OnGetDlgCode()
+{
+    return static_cast<UINT>(Default());
+}
+void CWnd::OnKeyDown(UINT, UINT, UINT)
+{
+    Default();
+}
+void CWnd::OnVScroll(UINT, UINT, CScrollBar*)
+{
+    Default();
+}
+void CWnd::OnHScroll(UINT, UINT, CScrollBar*)
+{
+    Default();
+}
+void CWnd::OnNcCalcSize(BOOL, NCCALCSIZE_PARAMS*)
+{
+    Default();
+}
+BOOL CWnd::OnDeviceChange(UINT, DWORD_PTR)
+{
+    return static_cast<BOOL>(Default());
+}
+HBRUSH CWnd::OnCtlColor(CDC*, CWnd*, UINT)
+{
+    return reinterpret_cast<HBRUSH>(Default());
+}
+HCURSOR CWnd::OnQueryDragIcon()
+{
+    return reinterpret_cast<HCURSOR>(Default());
+}
+void CWnd::OnSysCommand(UINT, LPARAM)
+{
+    Default();
+}
 
 // --- Message argument helpers for the table entries ---
 
 namespace msgmap {
 
-CWnd* WndArg(WPARAM handle) { return CWnd::FromHandle(reinterpret_cast<HWND>(handle)); }
-CWnd* WndArg(LPARAM handle) { return CWnd::FromHandle(reinterpret_cast<HWND>(handle)); }
-CDC* DCArg(WPARAM handle) { return handle ? CDC::FromHandle(reinterpret_cast<HDC>(handle)) : nullptr; }
+CWnd* WndArg(WPARAM handle)
+{
+    return CWnd::FromHandle(reinterpret_cast<HWND>(handle));
+}
+CWnd* WndArg(LPARAM handle)
+{
+    return CWnd::FromHandle(reinterpret_cast<HWND>(handle));
+}
+CDC* DCArg(WPARAM handle)
+{
+    return handle ? CDC::FromHandle(reinterpret_cast<HDC>(handle)) : nullptr;
+}
 
 }  // namespace msgmap

@@ -49,13 +49,11 @@ public:
 
     // --- Creation and destruction ---
     // A child window; a null class name means the library's default class.
-    virtual BOOL Create(LPCWSTR className, LPCWSTR windowName, DWORD style, const RECT& rect,
-                        CWnd* parent, UINT id);
-    virtual BOOL CreateEx(DWORD exStyle, LPCWSTR className, LPCWSTR windowName, DWORD style,
-                          int x, int y, int width, int height, HWND parent, HMENU idOrMenu,
-                          LPVOID param = nullptr);
-    BOOL CreateEx(DWORD exStyle, LPCWSTR className, LPCWSTR windowName, DWORD style,
-                  const RECT& rect, CWnd* parent, UINT id, LPVOID param = nullptr);
+    virtual BOOL Create(LPCWSTR className, LPCWSTR windowName, DWORD style, const RECT& rect, CWnd* parent, UINT id);
+    virtual BOOL CreateEx(DWORD exStyle, LPCWSTR className, LPCWSTR windowName, DWORD style, int x, int y, int width,
+                          int height, HWND parent, HMENU idOrMenu, LPVOID param = nullptr);
+    BOOL CreateEx(DWORD exStyle, LPCWSTR className, LPCWSTR windowName, DWORD style, const RECT& rect, CWnd* parent,
+                  UINT id, LPVOID param = nullptr);
     virtual BOOL DestroyWindow();
 
     // --- Message handling ---

@@ -12,16 +12,21 @@ BOOL ModifyWindowLong(HWND window, int index, DWORD remove, DWORD add, UINT flag
         return FALSE;
     ::SetWindowLongPtrW(window, index, static_cast<LONG_PTR>(changed));
     if (flags)
-        ::SetWindowPos(window, nullptr, 0, 0, 0, 0,
-                       SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | flags);
+        ::SetWindowPos(window, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | flags);
     return TRUE;
 }
 
 }  // namespace
 
-CWnd* CWnd::GetDlgItem(int id) const { return FromHandle(::GetDlgItem(m_hWnd, id)); }
+CWnd* CWnd::GetDlgItem(int id) const
+{
+    return FromHandle(::GetDlgItem(m_hWnd, id));
+}
 
-CWnd* CWnd::GetParent() const { return FromHandle(::GetParent(m_hWnd)); }
+CWnd* CWnd::GetParent() const
+{
+    return FromHandle(::GetParent(m_hWnd));
+}
 
 CWnd* CWnd::GetOwner() const
 {
@@ -133,11 +138,20 @@ BOOL CWnd::ModifyStyleEx(DWORD remove, DWORD add, UINT flags)
     return ModifyWindowLong(m_hWnd, GWL_EXSTYLE, remove, add, flags);
 }
 
-CWnd* CWnd::SetCapture() { return FromHandle(::SetCapture(m_hWnd)); }
+CWnd* CWnd::SetCapture()
+{
+    return FromHandle(::SetCapture(m_hWnd));
+}
 
-CWnd* CWnd::SetFocus() { return FromHandle(::SetFocus(m_hWnd)); }
+CWnd* CWnd::SetFocus()
+{
+    return FromHandle(::SetFocus(m_hWnd));
+}
 
-CWnd* CWnd::SetActiveWindow() { return FromHandle(::SetActiveWindow(m_hWnd)); }
+CWnd* CWnd::SetActiveWindow()
+{
+    return FromHandle(::SetActiveWindow(m_hWnd));
+}
 
 BOOL CWnd::SetScrollInfo(int bar, LPSCROLLINFO info, BOOL redraw)
 {
@@ -159,4 +173,7 @@ CDC* CWnd::GetDC()
     return dc ? CDC::FromHandle(dc) : nullptr;
 }
 
-int CWnd::ReleaseDC(CDC* dc) { return dc ? ::ReleaseDC(m_hWnd, dc->m_hDC) : 0; }
+int CWnd::ReleaseDC(CDC* dc)
+{
+    return dc ? ::ReleaseDC(m_hWnd, dc->m_hDC) : 0;
+}

@@ -147,10 +147,11 @@ BOOL FindDevice()
             DebugTrace(L"HidP_GetCaps failed.");
             return FALSE;
         }
-        DebugTrace(L"DevicePath:%s,\nUsage:0x%04x\nUsagePage:0x%04x\nFeatureReportByteLength:0x%04x\n"
-                   L"InputReportByteLength:0x%x\nOutputReportByteLength:0x%x\n",
-                   path->c_str(), caps.Usage, caps.UsagePage, caps.FeatureReportByteLength,
-                   caps.InputReportByteLength, caps.OutputReportByteLength);
+        DebugTrace(
+            L"DevicePath:%s,\nUsage:0x%04x\nUsagePage:0x%04x\nFeatureReportByteLength:0x%04x\n"
+            L"InputReportByteLength:0x%x\nOutputReportByteLength:0x%x\n",
+            path->c_str(), caps.Usage, caps.UsagePage, caps.FeatureReportByteLength, caps.InputReportByteLength,
+            caps.OutputReportByteLength);
 
         if (caps.Usage == kEventUsage && caps.UsagePage == kEventUsagePage && caps.InputReportByteLength != 0) {
             HidHandle events(hid.Open(*path, GENERIC_READ, FILE_FLAG_OVERLAPPED | FILE_ATTRIBUTE_NORMAL));

@@ -27,8 +27,8 @@ constexpr USHORT kCommandUsage = 0xFF00;
 constexpr USHORT kCommandFeatureLength = 9;
 
 constexpr size_t kChunkPayloadSize = 64;
-constexpr DWORD kChunkReportLength = 65;      // report id + 64 payload bytes
-constexpr size_t kFrameBufferSize = 16;       // only the first 9 bytes are sent
+constexpr DWORD kChunkReportLength = 65;  // report id + 64 payload bytes
+constexpr size_t kFrameBufferSize = 16;   // only the first 9 bytes are sent
 constexpr size_t kChunkBufferSize = 80;
 constexpr DWORD kChunkPauseMs = 100;
 
@@ -36,8 +36,8 @@ constexpr DWORD kChunkPauseMs = 100;
 // or more is a read command: the reply overwrites all eight bytes.
 struct DeviceCommand {
     uint8_t Code = 0;
-    uint8_t Arg1 = 0;      // as a rule the device profile number
-    uint8_t Arg2 = 0;      // for data transfers the payload length
+    uint8_t Arg1 = 0;  // as a rule the device profile number
+    uint8_t Arg2 = 0;  // for data transfers the payload length
     uint8_t Arg3 = 0;
     uint8_t Arg4 = 0;
     uint8_t Arg5 = 0;
@@ -55,7 +55,10 @@ inline std::span<const uint8_t, 8> CommandBytes(const DeviceCommand& command)
     return std::span<const uint8_t, 8>(reinterpret_cast<const uint8_t*>(&command), 8);
 }
 
-inline bool IsReadCommand(const DeviceCommand& command) { return command.Code >= 0x80; }
+inline bool IsReadCommand(const DeviceCommand& command)
+{
+    return command.Code >= 0x80;
+}
 
 // Bitwise NOT of the 8-bit sum of command bytes 0..6.
 uint8_t CommandChecksum(const DeviceCommand& command);

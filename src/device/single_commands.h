@@ -9,9 +9,9 @@
 #include <cstdint>
 
 struct DeviceImage {
-    uint8_t DeviceProfile;        // byte 1 of 02, 03, 0C, 8C, 0D
-    ProfileBlock ProfileBlocks;   // the block being built or read back
-    ::ButtonTable ButtonTable;    // the table being built
+    uint8_t DeviceProfile;       // byte 1 of 02, 03, 0C, 8C, 0D
+    ProfileBlock ProfileBlocks;  // the block being built or read back
+    ::ButtonTable ButtonTable;   // the table being built
     std::array<std::array<uint8_t, kMacroSlotSize>, kMacroSlotCount> MacroUpload;
 };
 

@@ -62,8 +62,8 @@ private:
 
 std::unique_ptr<HidInterfaceList> Win32Hid::GetPresentInterfaces()
 {
-    HDEVINFO set = SetupDiGetClassDevsW(&GUID_DEVINTERFACE_HID, nullptr, nullptr,
-                                        DIGCF_PRESENT | DIGCF_DEVICEINTERFACE);
+    HDEVINFO set =
+        SetupDiGetClassDevsW(&GUID_DEVINTERFACE_HID, nullptr, nullptr, DIGCF_PRESENT | DIGCF_DEVICEINTERFACE);
     if (set == INVALID_HANDLE_VALUE)
         return nullptr;
     return std::make_unique<SetupInterfaceList>(set);

@@ -93,7 +93,8 @@ void CMacroStore::LoadMacrosFromIni()
         const IniNames sections = ReadIniSectionNames(m_strRecordIni);
         for (int i = 0; i < count; ++i) {
             const CString key = MacroListKey(i);
-            const CString name = listKeys.Contains(key) ? ReadIniValue(m_strRecordIni, kMacroListSection, key) : CString();
+            const CString name =
+                listKeys.Contains(key) ? ReadIniValue(m_strRecordIni, kMacroListSection, key) : CString();
             m_macroNames.push_back(name);
             // Each listed macro's section is read on the way. Of what that
             // sets, only the delay option can outlast the final load of the

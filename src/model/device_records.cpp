@@ -166,8 +166,8 @@ ButtonCodePair ButtonCodesOf(const SettingsRecord& s, int button)
     case ButtonFunctionType::DoubleClick:
         return same({0x0A, 0xF0, 0x1E, 0x02});
     case ButtonFunctionType::DpiFunction: {
-        const bool anyStageOn = std::any_of(s.DpiStageEnabled.begin(), s.DpiStageEnabled.end(),
-                                            [](uint8_t on) { return on != 0; });
+        const bool anyStageOn =
+            std::any_of(s.DpiStageEnabled.begin(), s.DpiStageEnabled.end(), [](uint8_t on) { return on != 0; });
         return same(anyStageOn ? ButtonCode{0x07, 0x00, s.DpiFunction[i], 0x00} : kNoCode);
     }
     case ButtonFunctionType::Multimedia: {

@@ -13,15 +13,15 @@
 // ---------------------------------------------------------------------------
 // Command codes (byte 0 of a DeviceCommand). Bit 7 marks a read command.
 
-constexpr uint8_t kCmdSetFunctionOption = 0x01;   // 01 7C f
-constexpr uint8_t kCmdSelectProfile = 0x02;       // 02 p
-constexpr uint8_t kCmdSetReportRate = 0x03;       // 03 p r
-constexpr uint8_t kCmdWriteProfileBlock = 0x0C;   // 0C p 80 + 128 bytes
-constexpr uint8_t kCmdWriteButtonTable = 0x0D;    // 0D p 80 + 128 bytes
-constexpr uint8_t kCmdWriteMacro = 0x0F;          // 0F n 80 + 128 bytes, n = 1..12
-constexpr uint8_t kCmdReadFirmwareVersion = 0x80; // reply bytes 1, 2
-constexpr uint8_t kCmdReadCurrentProfile = 0x82;  // reply byte 1
-constexpr uint8_t kCmdReadProfileBlock = 0x8C;    // 8C p 00, reply byte 2 = length read
+constexpr uint8_t kCmdSetFunctionOption = 0x01;    // 01 7C f
+constexpr uint8_t kCmdSelectProfile = 0x02;        // 02 p
+constexpr uint8_t kCmdSetReportRate = 0x03;        // 03 p r
+constexpr uint8_t kCmdWriteProfileBlock = 0x0C;    // 0C p 80 + 128 bytes
+constexpr uint8_t kCmdWriteButtonTable = 0x0D;     // 0D p 80 + 128 bytes
+constexpr uint8_t kCmdWriteMacro = 0x0F;           // 0F n 80 + 128 bytes, n = 1..12
+constexpr uint8_t kCmdReadFirmwareVersion = 0x80;  // reply bytes 1, 2
+constexpr uint8_t kCmdReadCurrentProfile = 0x82;   // reply byte 1
+constexpr uint8_t kCmdReadProfileBlock = 0x8C;     // 8C p 00, reply byte 2 = length read
 
 // Byte 1 of the set-function-option command.
 constexpr uint8_t kFunctionOptionSelector = 0x7C;
@@ -55,8 +55,8 @@ constexpr size_t DpiEnableMask = 0x64;
 constexpr size_t ZoneBMode = 0x65;
 constexpr size_t ZoneBParam = 0x66;
 constexpr size_t ZoneBParam2 = 0x67;
-constexpr size_t StageColor = 0x68;    // 7 x R, G, B
-constexpr size_t ExtraColor = 0x7D;    // R, G, B
+constexpr size_t StageColor = 0x68;  // 7 x R, G, B
+constexpr size_t ExtraColor = 0x7D;  // R, G, B
 }  // namespace ProfileBlockOffset
 
 // The template with every patch of `settings` applied (8-bit arithmetic).
@@ -74,7 +74,7 @@ enum class ButtonFunctionType : uint8_t {
     DoubleClick = 5,
     DpiFunction = 6,
     Multimedia = 7,
-    Shortcut = 8,         // Ctrl+key
+    Shortcut = 8,  // Ctrl+key
     WindowsFunction = 9,
     SingleKey = 10,
     Macro = 11,
@@ -130,8 +130,8 @@ struct MacroEventPair {
 };
 
 struct MacroRecord {
-    std::array<uint8_t, 2> LoopCount;                      // 0: 1..65535, big-endian
-    std::array<MacroEventPair, kMacroEventPairCount> Event; // 2: unused pairs 00 00
+    std::array<uint8_t, 2> LoopCount;                        // 0: 1..65535, big-endian
+    std::array<MacroEventPair, kMacroEventPairCount> Event;  // 2: unused pairs 00 00
 };
 static_assert(sizeof(MacroRecord) == kDeviceRecordSize);
 static_assert(offsetof(MacroRecord, Event) == 2);

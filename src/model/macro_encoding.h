@@ -18,8 +18,8 @@ constexpr int kMaxMacroPauseMs = 65535 * 100 + 99;
 using MacroRecordSpan = std::span<uint8_t, kDeviceRecordSize>;
 
 struct MacroEncoding {
-    int shortestPauseMs;           // a shorter or missing pause becomes this
-    const wchar_t* defaultPause;   // the pause of a key line not followed by one
+    int shortestPauseMs;          // a shorter or missing pause becomes this
+    const wchar_t* defaultPause;  // the pause of a key line not followed by one
     uint8_t (*keyUsage)(CString name);
 };
 

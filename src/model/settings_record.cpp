@@ -66,8 +66,13 @@ void SetDefaultSettings()
     s.DpiStage = {12, 24, 48, 72, 108, 144, 216};
     s.DpiStageEnabled = {1, 1, 1, 1, 1, 1, 1};
     s.DpiStageColor = {{
-        {0xFF, 0x00, 0x00}, {0x00, 0x00, 0xFF}, {0x00, 0xFF, 0x00}, {0xFF, 0xFF, 0x00},
-        {0x00, 0xFF, 0xFF}, {0xFF, 0x80, 0x00}, {0xFF, 0x00, 0xFF},
+        {0xFF, 0x00, 0x00},
+        {0x00, 0x00, 0xFF},
+        {0x00, 0xFF, 0x00},
+        {0xFF, 0xFF, 0x00},
+        {0x00, 0xFF, 0xFF},
+        {0xFF, 0x80, 0x00},
+        {0xFF, 0x00, 0xFF},
     }};
     s.LightingLinkMode = 1;
     s.ZoneBEffect = 3;
@@ -95,6 +100,6 @@ void SetDefaultSettings()
 
     // The seventeen per-button arrays, macro index and repeat mode included.
     auto bytes = RecordBytes(s);
-    std::fill(bytes.begin() + offsetof(SettingsRecord, Reserved69),
-              bytes.begin() + offsetof(SettingsRecord, MacroSlot), uint8_t{0});
+    std::fill(bytes.begin() + offsetof(SettingsRecord, Reserved69), bytes.begin() + offsetof(SettingsRecord, MacroSlot),
+              uint8_t{0});
 }

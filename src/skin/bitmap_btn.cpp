@@ -26,8 +26,7 @@ BOOL CBitmapBtn::PreTranslateMessage(MSG* msg)
     return CButton::PreTranslateMessage(msg);
 }
 
-void CBitmapBtn::LoadBitmaps(RECT rect, CBitmap* normal, CBitmap* hover, CBitmap* pressed,
-                             CBitmap* disabled)
+void CBitmapBtn::LoadBitmaps(RECT rect, CBitmap* normal, CBitmap* hover, CBitmap* pressed, CBitmap* disabled)
 {
     CClientDC dc(m_hWnd);
     CopyBitmapRect(&dc, &m_bmpNormal, normal, rect.left, rect.top, rect.right, rect.bottom);
@@ -77,9 +76,8 @@ void CBitmapBtn::DrawCaptioned(CDC& target, CDC& image, const CRect& client)
     compose.SetBkMode(TRANSPARENT);
     compose.SetTextColor(kCaptionColour);
     CFont font;
-    font.CreateFont(m_nFontHeight, 0, 0, 0, 550, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                    OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY,
-                    FF_MODERN | DEFAULT_PITCH, m_strFontFace);
+    font.CreateFont(m_nFontHeight, 0, 0, 0, 550, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                    CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, FF_MODERN | DEFAULT_PITCH, m_strFontFace);
     ScopedSelectObject selectFont(compose, font);
 
     CRect text = client;
@@ -132,8 +130,7 @@ void CBitmapBtn::OnMouseMove(UINT flags, CPoint point)
     }
 
     if (CWnd* parent = GetParent())
-        parent->PostMessage(WM_MOUSEMOVE, flags,
-                            MAKELPARAM(static_cast<WORD>(screen.x), static_cast<WORD>(screen.y)));
+        parent->PostMessage(WM_MOUSEMOVE, flags, MAKELPARAM(static_cast<WORD>(screen.x), static_cast<WORD>(screen.y)));
 }
 
 void CBitmapBtn::OnCaptureChanged(CWnd* newCapture)

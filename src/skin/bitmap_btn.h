@@ -31,16 +31,16 @@ public:
 
     // Set by owners before the first paint.
     int m_nFontHeight = 14;
-    int m_nLeftIndent = 0;      // extra inset of a left-aligned caption, used when >= 1
-    int checked = 0;            // 1: show the pressed image (current page, open box, recording)
-    int m_nHover = 0;           // 1 while the pointer is over the button
+    int m_nLeftIndent = 0;  // extra inset of a left-aligned caption, used when >= 1
+    int checked = 0;        // 1: show the pressed image (current page, open box, recording)
+    int m_nHover = 0;       // 1 while the pointer is over the button
     CString m_strFontFace;
     CBitmap m_bmpNormal;
     CBitmap m_bmpHover;
     CBitmap m_bmpPressed;
     CBitmap m_bmpDisabled;
     CString m_strCaption;
-    int m_nAlign = 1;           // 0: centred caption, 1: left-aligned caption
+    int m_nAlign = 1;  // 0: centred caption, 1: left-aligned caption
 
     // The caption colour in every state.
     static constexpr COLORREF kCaptionColour = RGB(253, 253, 253);

@@ -6,7 +6,10 @@
 
 CExMenu::CExMenu(CFont* font) : m_pFont(font) {}
 
-CExMenu::~CExMenu() { m_ItemList.RemoveAll(); }
+CExMenu::~CExMenu()
+{
+    m_ItemList.RemoveAll();
+}
 
 BOOL CExMenu::AppendMenu(UINT id, LPCWSTR text, HMENU subMenu, int imageIndex, int state)
 {

@@ -19,8 +19,7 @@ CString DelayText(int milliseconds)
     return text;
 }
 
-std::optional<CString> CommittedItemText(std::uint8_t context, const CString& typed,
-                                         const CString& startText,
+std::optional<CString> CommittedItemText(std::uint8_t context, const CString& typed, const CString& startText,
                                          const std::vector<CString>& items, int index)
 {
     switch (context) {

@@ -33,6 +33,5 @@ CString DelayText(int milliseconds);
 //     letter case) the text of any item, the edited one included;
 //   macro name: as a profile name, and `startText` as well when the macro
 //     store refuses `typed` as the name of macro `index`.
-std::optional<CString> CommittedItemText(std::uint8_t context, const CString& typed,
-                                         const CString& startText,
+std::optional<CString> CommittedItemText(std::uint8_t context, const CString& typed, const CString& startText,
                                          const std::vector<CString>& items, int index);

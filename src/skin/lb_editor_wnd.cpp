@@ -95,12 +95,11 @@ void CLBEditorWnd::DiscardQueuedInput()
     // refilling the queue.
     constexpr int kMaxDiscarded = 1024;
     MSG msg;
-    for (int discarded = 0; discarded < kMaxDiscarded &&
-                            ::PeekMessageW(&msg, m_hWnd, WM_KEYFIRST, WM_KEYLAST, PM_REMOVE);
-         ++discarded) {
+    for (int discarded = 0;
+         discarded < kMaxDiscarded && ::PeekMessageW(&msg, m_hWnd, WM_KEYFIRST, WM_KEYLAST, PM_REMOVE); ++discarded) {
     }
-    for (int discarded = 0; discarded < kMaxDiscarded &&
-                            ::PeekMessageW(&msg, m_hWnd, WM_MOUSEFIRST, WM_MOUSELAST, PM_REMOVE);
+    for (int discarded = 0;
+         discarded < kMaxDiscarded && ::PeekMessageW(&msg, m_hWnd, WM_MOUSEFIRST, WM_MOUSELAST, PM_REMOVE);
          ++discarded) {
     }
 }
@@ -132,6 +131,12 @@ void CLBEditorWnd::OnKeyDown(UINT key, UINT, UINT)
         Default();
 }
 
-UINT CLBEditorWnd::OnGetDlgCode() { return DLGC_WANTALLKEYS; }
+UINT CLBEditorWnd::OnGetDlgCode()
+{
+    return DLGC_WANTALLKEYS;
+}
 
-void CLBEditorWnd::OnKillFocus() { EndEdit(true); }
+void CLBEditorWnd::OnKillFocus()
+{
+    EndEdit(true);
+}

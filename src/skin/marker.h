@@ -34,9 +34,9 @@ public:
     CBitmap m_bmpTrack;
     CBitmap m_bmpFill;
     int m_bDragging = 0;
-    CRect m_rect;               // in the owner's client coordinates; also the window rectangle
-    CPoint m_ptPress;           // where the last press happened
-    CWnd* m_pOwner = nullptr;   // receives the notifications; also the parent
+    CRect m_rect;              // in the owner's client coordinates; also the window rectangle
+    CPoint m_ptPress;          // where the last press happened
+    CWnd* m_pOwner = nullptr;  // receives the notifications; also the parent
     int m_nMin = 0;
     int m_nMax = 10;
     int m_nPos = 0;

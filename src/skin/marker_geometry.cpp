@@ -22,7 +22,7 @@ int PositionAlong(std::int64_t offset, int span, int minimum, int maximum)
     return Clamp(minimum + offset * range / span, minimum, maximum);
 }
 
-} // namespace
+}  // namespace
 
 int MarkerFillLength(int length, int position, int minimum, int maximum)
 {

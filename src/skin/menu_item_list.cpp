@@ -1,6 +1,9 @@
 #include "skin/menu_item_list.h"
 
-CMenuItemList::~CMenuItemList() { RemoveAll(); }
+CMenuItemList::~CMenuItemList()
+{
+    RemoveAll();
+}
 
 void CMenuItemList::AddItem(LPCWSTR text, UINT id, int imageIndex, int state)
 {

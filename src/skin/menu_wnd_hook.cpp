@@ -51,8 +51,7 @@ bool CMenuWndHook::InstallHook(HINSTANCE instance)
 {
     if (!g_hMenuHook) {
         g_MenuWndMap.InitHashTable(1000);
-        g_hMenuHook = ::SetWindowsHookExW(WH_CALLWNDPROC, &CMenuWndHook::WindowHook, instance,
-                                          ::GetCurrentThreadId());
+        g_hMenuHook = ::SetWindowsHookExW(WH_CALLWNDPROC, &CMenuWndHook::WindowHook, instance, ::GetCurrentThreadId());
     }
     return g_hMenuHook != nullptr;
 }
@@ -92,16 +91,16 @@ LRESULT CALLBACK CMenuWndHook::WindowHook(int code, WPARAM wParam, LPARAM lParam
         return ::CallNextHookEx(g_hMenuHook, code, wParam, lParam);
 
     const auto* call = reinterpret_cast<const CWPSTRUCT*>(lParam);
-    if ((call->message == WM_CREATE || call->message == kMenuSizeWindowMessage) &&
-        IsPopupMenuWindow(call->hwnd) && !::GetPropW(call->hwnd, kCoolMenuOldProcProperty)) {
+    if ((call->message == WM_CREATE || call->message == kMenuSizeWindowMessage) && IsPopupMenuWindow(call->hwnd) &&
+        !::GetPropW(call->hwnd, kCoolMenuOldProcProperty)) {
         const HWND window = call->hwnd;
         const auto previous = reinterpret_cast<WNDPROC>(::GetWindowLongPtrW(window, GWLP_WNDPROC));
         if (previous) {
             AddWndHook(window);
             ::SetPropW(window, kCoolMenuOldProcProperty, reinterpret_cast<HANDLE>(previous));
             ::SetLastError(0);
-            const LONG_PTR replaced = ::SetWindowLongPtrW(window, GWLP_WNDPROC,
-                                                          reinterpret_cast<LONG_PTR>(&CoolMenuProc));
+            const LONG_PTR replaced =
+                ::SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CoolMenuProc));
             if (!replaced && ::GetLastError() != 0) {
                 // Not caught after all: leave no property and no record.
                 ::RemovePropW(window, kCoolMenuOldProcProperty);

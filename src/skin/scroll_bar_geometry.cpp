@@ -31,12 +31,18 @@ Wide ScrollSpan(const ScrollValues& values)
 BarSpan BarLayout::Part(ScrollBarPart part) const
 {
     switch (part) {
-    case kScrollPartArrow1: return {0, arrow};
-    case kScrollPartTrackBefore: return {arrow, thumb.begin};
-    case kScrollPartThumb: return thumb;
-    case kScrollPartTrackAfter: return {thumb.end, length - arrow};
-    case kScrollPartArrow2: return {length - arrow, length};
-    case kScrollPartNone: break;
+    case kScrollPartArrow1:
+        return {0, arrow};
+    case kScrollPartTrackBefore:
+        return {arrow, thumb.begin};
+    case kScrollPartThumb:
+        return thumb;
+    case kScrollPartTrackAfter:
+        return {thumb.end, length - arrow};
+    case kScrollPartArrow2:
+        return {length - arrow, length};
+    case kScrollPartNone:
+        break;
     }
     return {};
 }
@@ -100,12 +106,17 @@ int SkinColumn(ScrollBarPart part, bool vertical)
 {
     const int first = vertical ? 0 : 4;
     switch (part) {
-    case kScrollPartArrow1: return first;
-    case kScrollPartArrow2: return first + 1;
-    case kScrollPartThumb: return first + 2;
+    case kScrollPartArrow1:
+        return first;
+    case kScrollPartArrow2:
+        return first + 1;
+    case kScrollPartThumb:
+        return first + 2;
     case kScrollPartTrackBefore:
-    case kScrollPartTrackAfter: return first + 3;
-    case kScrollPartNone: break;
+    case kScrollPartTrackAfter:
+        return first + 3;
+    case kScrollPartNone:
+        break;
     }
     return -1;
 }

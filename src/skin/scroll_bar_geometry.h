@@ -9,10 +9,10 @@
 // The parts of the bar, each numbered by the scroll code a press on it sends.
 enum ScrollBarPart : int {
     kScrollPartNone = -1,
-    kScrollPartArrow1 = SB_LINEUP,         // up or left arrow
-    kScrollPartArrow2 = SB_LINEDOWN,       // down or right arrow
-    kScrollPartTrackBefore = SB_PAGEUP,    // track between arrow 1 and the thumb
-    kScrollPartTrackAfter = SB_PAGEDOWN,   // track between the thumb and arrow 2
+    kScrollPartArrow1 = SB_LINEUP,        // up or left arrow
+    kScrollPartArrow2 = SB_LINEDOWN,      // down or right arrow
+    kScrollPartTrackBefore = SB_PAGEUP,   // track between arrow 1 and the thumb
+    kScrollPartTrackAfter = SB_PAGEDOWN,  // track between the thumb and arrow 2
     kScrollPartThumb = SB_THUMBTRACK,
 };
 

@@ -7,8 +7,14 @@ namespace {
 // The rows (columns) at each end of a thumb that are never tiled.
 constexpr int kThumbCap = 6;
 
-int Width(const RECT& r) { return r.right - r.left; }
-int Height(const RECT& r) { return r.bottom - r.top; }
+int Width(const RECT& r)
+{
+    return r.right - r.left;
+}
+int Height(const RECT& r)
+{
+    return r.bottom - r.top;
+}
 
 CDC MemoryDcFor(CDC& target)
 {
@@ -61,23 +67,22 @@ void DrawArrowBlock(HDC to, const RECT& target, HDC from, const RECT& source)
         const int side = Width(source);
         ::BitBlt(to, target.left, target.top, side, side, from, source.left, source.top, SRCCOPY);
     } else {
-        ::StretchBlt(to, target.left, target.top, Width(target), Height(target), from, source.left,
-                     source.top, Width(source), Height(source), SRCCOPY);
+        ::StretchBlt(to, target.left, target.top, Width(target), Height(target), from, source.left, source.top,
+                     Width(source), Height(source), SRCCOPY);
     }
 }
 
 ScrollBarPainter::ScrollBarPainter(CDC& target, HBITMAP skin, SkinCellSize cells, bool vertical)
     : m_target(target), m_skinDc(MemoryDcFor(target)), m_select(m_skinDc.m_hDC, skin), m_cells(cells),
       m_vertical(vertical)
-{
-}
+{}
 
 void ScrollBarPainter::PaintAll(const BarLayout& layout)
 {
     for (ScrollBarPart arrow : {kScrollPartArrow1, kScrollPartArrow2})
         DrawArrowBlock(m_target, Along(layout.Part(arrow)), m_skinDc, SkinSquareRect(m_cells, Column(arrow)));
-    DrawWithEndCaps(m_target, Along(layout.thumb), m_skinDc,
-                    SkinSquareRect(m_cells, Column(kScrollPartThumb)), m_vertical);
+    DrawWithEndCaps(m_target, Along(layout.thumb), m_skinDc, SkinSquareRect(m_cells, Column(kScrollPartThumb)),
+                    m_vertical);
     TileTrackSquare(layout.Part(kScrollPartTrackBefore));
     TileTrackSquare(layout.Part(kScrollPartTrackAfter));
 }
@@ -96,14 +101,12 @@ void ScrollBarPainter::DrawArrow(ScrollBarPart arrow, const BarLayout& layout, i
 
 void ScrollBarPainter::DrawThumb(BarSpan span, int row)
 {
-    DrawWithEndCaps(m_target, Along(span), m_skinDc, SkinCellRect(m_cells, Column(kScrollPartThumb), row),
-                    m_vertical);
+    DrawWithEndCaps(m_target, Along(span), m_skinDc, SkinCellRect(m_cells, Column(kScrollPartThumb), row), m_vertical);
 }
 
 void ScrollBarPainter::TileTrackCell(BarSpan span)
 {
-    TileBlock(m_target, Along(span), m_skinDc,
-              SkinCellRect(m_cells, Column(kScrollPartTrackBefore), kSkinRowNormal));
+    TileBlock(m_target, Along(span), m_skinDc, SkinCellRect(m_cells, Column(kScrollPartTrackBefore), kSkinRowNormal));
 }
 
 void ScrollBarPainter::TileTrackSquare(BarSpan span)

@@ -94,9 +94,12 @@ RECT CornerTargetRect(WrapCorner corner, RECT frameClient, int barWidth)
 {
     const int top = frameClient.bottom - barWidth;
     switch (corner) {
-    case kCornerBottomLeft: return {frameClient.left, top, frameClient.left + barWidth, frameClient.bottom};
-    case kCornerBottomRight: return {frameClient.right - barWidth, top, frameClient.right, frameClient.bottom};
-    case kCornerNone: break;
+    case kCornerBottomLeft:
+        return {frameClient.left, top, frameClient.left + barWidth, frameClient.bottom};
+    case kCornerBottomRight:
+        return {frameClient.right - barWidth, top, frameClient.right, frameClient.bottom};
+    case kCornerNone:
+        break;
     }
     return {};
 }

@@ -24,8 +24,8 @@ enum WrapCorner : int { kCornerNone = 0, kCornerBottomLeft = 1, kCornerBottomRig
 
 // The outcome of the wrapped window's client-area calculation.
 struct WrappedClientLayout {
-    RECT client{};         // the client rectangle, widened so that only the skinned width is reserved
-    RECT verticalBar{};    // the skinned bars, in the same coordinates
+    RECT client{};       // the client rectangle, widened so that only the skinned width is reserved
+    RECT verticalBar{};  // the skinned bars, in the same coordinates
     RECT horizontalBar{};
     bool hasVertical = false;
     bool hasHorizontal = false;

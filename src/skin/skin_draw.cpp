@@ -20,7 +20,7 @@ void PremultiplyAlpha(CImage& image)
     }
 }
 
-} // namespace
+}  // namespace
 
 int DrawPngWithAlpha(CDC* dc, const wchar_t* path, int x, int y)
 {
@@ -45,8 +45,7 @@ int DrawPngWithAlpha(CDC* dc, const wchar_t* path, int x, int y)
     return 1;
 }
 
-void CopyBitmapRect(CDC* reference, CBitmap* destination, CBitmap* source,
-                    int left, int top, int right, int bottom)
+void CopyBitmapRect(CDC* reference, CBitmap* destination, CBitmap* source, int left, int top, int right, int bottom)
 {
     if (!source || !source->GetSafeHandle() || !destination)
         return;

@@ -14,5 +14,4 @@ int DrawPngWithAlpha(CDC* dc, const wchar_t* path, int x, int y);
 // compatible with `reference`, holding the pixels of `source` from
 // (left, top). A bitmap `destination` held before is deleted. Does nothing
 // when `source` holds no bitmap.
-void CopyBitmapRect(CDC* reference, CBitmap* destination, CBitmap* source,
-                    int left, int top, int right, int bottom);
+void CopyBitmapRect(CDC* reference, CBitmap* destination, CBitmap* source, int left, int top, int right, int bottom);

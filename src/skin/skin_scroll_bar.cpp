@@ -29,8 +29,7 @@ END_MESSAGE_TABLE()
 
 CSkinScrollBar::~CSkinScrollBar() = default;
 
-template <class Draw>
-void CSkinScrollBar::DrawNow(Draw draw)
+template <class Draw> void CSkinScrollBar::DrawNow(Draw draw)
 {
     if (!m_hSkin || !m_hWnd)
         return;
@@ -148,8 +147,7 @@ RECT CSkinScrollBar::PartRect(ScrollBarPart part, ThumbRule rule) const
 
 void CSkinScrollBar::Notify(WPARAM code)
 {
-    ::SendMessageW(::GetParent(m_hWnd), IsVertical() ? WM_VSCROLL : WM_HSCROLL, code,
-                   reinterpret_cast<LPARAM>(m_hWnd));
+    ::SendMessageW(::GetParent(m_hWnd), IsVertical() ? WM_VSCROLL : WM_HSCROLL, code, reinterpret_cast<LPARAM>(m_hWnd));
 }
 
 void CSkinScrollBar::OnSize(UINT, int cx, int cy)
@@ -223,9 +221,8 @@ void CSkinScrollBar::DragThumbTo(CPoint point)
     const BarSpan before = Layout(ThumbRule::Drawing).thumb;
     m_nTrackPos = position;
     const BarSpan after = Layout(ThumbRule::Drawing).thumb;
-    const BarSpan uncovered = after.begin > before.begin
-                                  ? BarSpan{before.begin, std::min(after.begin, before.end)}
-                                  : BarSpan{std::max(after.end, before.begin), before.end};
+    const BarSpan uncovered = after.begin > before.begin ? BarSpan{before.begin, std::min(after.begin, before.end)}
+                                                         : BarSpan{std::max(after.end, before.begin), before.end};
     DrawNow([&](ScrollBarPainter& painter) {
         painter.TileTrackCell(uncovered);
         painter.DrawThumb(after, kSkinRowPressed);

@@ -152,7 +152,11 @@ void CSkinScrollWnd::Unskin(HWND wrapped)
 void CSkinScrollWnd::FollowAfterErase(HWND wrapped)
 {
     const DWORD style = static_cast<DWORD>(::GetWindowLongPtrW(wrapped, GWL_STYLE));
-    const struct { DWORD styleBit; int bar; CSkinScrollBar& skinned; } bars[] = {
+    const struct {
+        DWORD styleBit;
+        int bar;
+        CSkinScrollBar& skinned;
+    } bars[] = {
         {WS_VSCROLL, SB_VERT, m_sbVert},
         {WS_HSCROLL, SB_HORZ, m_sbHorz},
     };
@@ -172,12 +176,16 @@ void CSkinScrollWnd::LayOutAfterNcCalcSize(HWND wrapped, NCCALCSIZE_PARAMS* para
 {
     const DWORD style = static_cast<DWORD>(::GetWindowLongPtrW(wrapped, GWL_STYLE));
     const DWORD exStyle = static_cast<DWORD>(::GetWindowLongPtrW(wrapped, GWL_EXSTYLE));
-    const WrappedClientLayout layout = ComputeWrappedClientLayout(params->rgrc[0], style, exStyle, m_nScrollWidth,
-                                                                  ::GetSystemMetrics(SM_CXVSCROLL));
+    const WrappedClientLayout layout =
+        ComputeWrappedClientLayout(params->rgrc[0], style, exStyle, m_nScrollWidth, ::GetSystemMetrics(SM_CXVSCROLL));
     params->rgrc[0] = layout.client;
     m_nCorner = layout.corner;
 
-    const struct { bool present; CSkinScrollBar& skinned; RECT place; } bars[] = {
+    const struct {
+        bool present;
+        CSkinScrollBar& skinned;
+        RECT place;
+    } bars[] = {
         {layout.hasVertical, m_sbVert, layout.verticalBar},
         {layout.hasHorizontal, m_sbHorz, layout.horizontalBar},
     };

@@ -27,9 +27,12 @@ void EncodeMacrosFromIni(const CString& recordIni, const MacroEncoding& encoding
         if (lineCount < 0)
             continue;  // the record's events stay as they are
         const IniNames lineKeys = ReadIniKeyNames(recordIni, name);
-        EncodeMacroEvents(record, std::min(lineCount, kMaxMacroLines), [&](int j) {
-            const CString key = MacroLineKey(j);
-            return lineKeys.Contains(key) ? ReadIniValue(recordIni, name, key) : CString();
-        }, encoding);
+        EncodeMacroEvents(
+            record, std::min(lineCount, kMaxMacroLines),
+            [&](int j) {
+                const CString key = MacroLineKey(j);
+                return lineKeys.Contains(key) ? ReadIniValue(recordIni, name, key) : CString();
+            },
+            encoding);
     }
 }

@@ -44,8 +44,8 @@ void ReportSystemError(DWORD error)
 // file; the record is left as it is otherwise.
 void ReadProfileFileWhole(const CString& path)
 {
-    UniqueHandle file(CreateFileW(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                                  FILE_ATTRIBUTE_NORMAL, nullptr));
+    UniqueHandle file(
+        CreateFileW(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) {
         ReportSystemError(GetLastError());
         return;
@@ -66,8 +66,7 @@ void ReadProfileFileWhole(const CString& path)
 
 void ImportProfile(CProfileStore& store, CWnd* parent)
 {
-    CFileDialog dialog(TRUE, nullptr, store.m_strConfigPath, kProfileFileDialogFlags, kProfileFileDialogFilter,
-                       parent);
+    CFileDialog dialog(TRUE, nullptr, store.m_strConfigPath, kProfileFileDialogFlags, kProfileFileDialogFilter, parent);
     if (dialog.DoModal() != IDOK)
         return;
     const CString name = dialog.GetFileName();

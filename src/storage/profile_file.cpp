@@ -20,8 +20,8 @@ DWORD WriteProfileFileReplacing(const CString& path, const SettingsRecord& setti
     const CString temporary = path + L".tmp";
     bool written = false;
     {
-        UniqueHandle file(CreateFileW(temporary, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
-                                      nullptr));
+        UniqueHandle file(
+            CreateFileW(temporary, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
         DWORD count = 0;
         written = file && WriteFile(file.get(), &content, kProfileFileSize, &count, nullptr) &&
                   count == kProfileFileSize && FlushFileBuffers(file.get());

@@ -38,8 +38,7 @@ CString CaptionKey(int index)
 
 CProfileStore::CProfileStore(ModulePathSource modulePathSource)
     : m_modulePathSource(modulePathSource ? modulePathSource : &ReadModulePath)
-{
-}
+{}
 
 void CProfileStore::RefreshModulePath()
 {

@@ -57,10 +57,10 @@ public:
     // Reads the program's module path into m_strModulePath.
     void RefreshModulePath();
 
-    CString m_strModulePath;      // the program's full path
-    CString m_strConfigPath;      // the profile file in use
-    CString m_strStrIniPath;      // the caption file in use
-    CString m_strRecordIniPath;   // record.ini, for LoadMacrosFromIni
+    CString m_strModulePath;     // the program's full path
+    CString m_strConfigPath;     // the profile file in use
+    CString m_strStrIniPath;     // the caption file in use
+    CString m_strRecordIniPath;  // record.ini, for LoadMacrosFromIni
     std::array<CString, kCaptionCount> m_strItem;
     // The application's paths of record.ini and str.ini, for the macro
     // windows and the profile list window.

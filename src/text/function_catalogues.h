@@ -16,13 +16,7 @@ constexpr int kShortcutNameCount = kShortcutCount;
 constexpr int kWindowsFuncNameCount = 7;
 
 // Which array of a per-language catalogue applies.
-enum CatalogueLanguage : int {
-    kCatalogueEN,
-    kCatalogueCHS,
-    kCatalogueCHT,
-    kCatalogueDE,
-    kCatalogueLanguageCount
-};
+enum CatalogueLanguage : int { kCatalogueEN, kCatalogueCHS, kCatalogueCHT, kCatalogueDE, kCatalogueLanguageCount };
 
 // "CHS", "CHT" and "DE" (whole and case-sensitive) choose their own arrays;
 // "EN" and every other code, the empty one included, choose English.

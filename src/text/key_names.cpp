@@ -119,8 +119,7 @@ uint8_t LookUpUsage(const CString& name, KnownBy skipped)
     return 0;
 }
 
-template <size_t N>
-uint8_t AtIndex(const std::array<uint8_t, N>& table, int index)
+template <size_t N> uint8_t AtIndex(const std::array<uint8_t, N>& table, int index)
 {
     if (index < 0 || static_cast<size_t>(index) >= N)
         return 0;

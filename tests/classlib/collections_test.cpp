@@ -14,7 +14,7 @@ std::wstring Joined(const CStringArray& array)
     return all;
 }
 
-} // namespace
+}  // namespace
 
 TEST(StringArray, InsertAndRemoveKeepOrderAtTheEdges)
 {
@@ -23,18 +23,18 @@ TEST(StringArray, InsertAndRemoveKeepOrderAtTheEdges)
     EXPECT_EQ(array.Add(L"d"), 1);
     array.InsertAt(0, L"a");
     array.InsertAt(2, L"c");
-    array.InsertAt(4, L"e");            // at the end: an append
+    array.InsertAt(4, L"e");  // at the end: an append
     EXPECT_EQ(Joined(array), L"a,b,c,d,e");
 
-    array.InsertAt(7, L"h");            // past the end: padded with empty strings
+    array.InsertAt(7, L"h");  // past the end: padded with empty strings
     EXPECT_EQ(Joined(array), L"a,b,c,d,e,,,h");
     array.InsertAt(1, L"x", 2);
     EXPECT_EQ(Joined(array), L"a,x,x,b,c,d,e,,,h");
 
     array.RemoveAt(1, 2);
-    array.RemoveAt(5, 100);             // more than there is: up to the end
+    array.RemoveAt(5, 100);  // more than there is: up to the end
     EXPECT_EQ(Joined(array), L"a,b,c,d,e");
-    array.RemoveAt(5);                  // out of range: nothing
+    array.RemoveAt(5);  // out of range: nothing
     array.RemoveAt(-1);
     EXPECT_EQ(array.GetSize(), 5);
 
@@ -50,7 +50,9 @@ TEST(StringArray, InsertAndRemoveKeepOrderAtTheEdges)
 
 TEST(KeyedMap, WindowHandlesMapToObjects)
 {
-    struct Hook { int id; };
+    struct Hook {
+        int id;
+    };
     Hook first{1}, second{2};
     CMap<HWND, HWND, Hook*, Hook*> map;
     map.InitHashTable(1000);
@@ -59,13 +61,13 @@ TEST(KeyedMap, WindowHandlesMapToObjects)
     const HWND b = reinterpret_cast<HWND>(0x5678);
     Hook* found = &second;
     EXPECT_FALSE(map.Lookup(a, found));
-    EXPECT_EQ(found, &second);          // untouched when missing
+    EXPECT_EQ(found, &second);  // untouched when missing
 
     map.SetAt(a, &first);
     map[b] = &second;
     ASSERT_TRUE(map.Lookup(a, found));
     EXPECT_EQ(found->id, 1);
-    map.SetAt(a, &second);              // replaces
+    map.SetAt(a, &second);  // replaces
     ASSERT_TRUE(map.Lookup(a, found));
     EXPECT_EQ(found->id, 2);
     EXPECT_EQ(map.GetCount(), 2);
@@ -73,7 +75,7 @@ TEST(KeyedMap, WindowHandlesMapToObjects)
     EXPECT_TRUE(map.RemoveKey(a));
     EXPECT_FALSE(map.RemoveKey(a));
     EXPECT_FALSE(map.Lookup(a, found));
-    map.InitHashTable(17);              // resizing keeps what is there
+    map.InitHashTable(17);  // resizing keeps what is there
     EXPECT_TRUE(map.Lookup(b, found));
     map.RemoveAll();
     EXPECT_TRUE(map.IsEmpty());

@@ -106,8 +106,8 @@ public:
 TEST_F(ControlsTest, OwnerDrawListIsMeasuredAndDrawnByItsObject)
 {
     OwnerDrawList list;
-    ASSERT_TRUE(list.Create(WS_CHILD | WS_VISIBLE | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS, CRect(0, 0, 100, 80),
-                            &parent, kListId));
+    ASSERT_TRUE(list.Create(WS_CHILD | WS_VISIBLE | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS, CRect(0, 0, 100, 80), &parent,
+                            kListId));
     EXPECT_EQ(list.measured, 1);
     list.AddString(L"first");
     list.AddString(L"second");

@@ -25,8 +25,8 @@ protected:
     // A visible top-level window made active on this thread.
     HWND ActiveWindow()
     {
-        m_window = ::CreateWindowExW(0, L"STATIC", L"owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
-                                     0, 0, 100, 100, nullptr, nullptr, nullptr, nullptr);
+        m_window = ::CreateWindowExW(0, L"STATIC", L"owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 100, 100, nullptr,
+                                     nullptr, nullptr, nullptr);
         ::SetActiveWindow(m_window);
         return m_window;
     }
@@ -34,11 +34,14 @@ protected:
     HWND m_window = nullptr;
 };
 
-} // namespace
+}  // namespace
 
 TEST(FileDialogFilter, BarsBecomeNulsAndTheListEndsInTwoNuls)
 {
-    struct Case { const wchar_t* given; std::wstring expected; };
+    struct Case {
+        const wchar_t* given;
+        std::wstring expected;
+    };
     const Case cases[] = {
         {L"Gaming Mouse Profile(*.bin)|*.bin||", L"Gaming Mouse Profile(*.bin)\0*.bin\0\0"s},
         {L"A|*.a|B|*.b;*.c||", L"A\0*.a\0B\0*.b;*.c\0\0"s},
@@ -52,8 +55,8 @@ TEST(FileDialogFilter, BarsBecomeNulsAndTheListEndsInTwoNuls)
 TEST_F(Dialogs, OpenFileDialogPassesItsSettingsAndTakesTheScriptedPath)
 {
     HWND owner = ActiveWindow();
-    CFileDialog dialog(TRUE, nullptr, L"C:\\data\\config1.bin", 0x1006,
-                       L"Gaming Mouse Profile(*.bin)|*.bin||", CWnd::FromHandle(owner));
+    CFileDialog dialog(TRUE, nullptr, L"C:\\data\\config1.bin", 0x1006, L"Gaming Mouse Profile(*.bin)|*.bin||",
+                       CWnd::FromHandle(owner));
     ScriptedDialogs::AnswerFileDialog(L"D:\\saved.bin\\Profile.BIN");
     ASSERT_EQ(dialog.DoModal(), IDOK);
     EXPECT_EQ(dialog.GetPathName(), L"D:\\saved.bin\\Profile.BIN");
@@ -81,7 +84,7 @@ TEST_F(Dialogs, SaveFileDialogCancelAndNamesWithoutExtension)
     EXPECT_EQ(dialog.DoModal(), IDCANCEL);
     ASSERT_EQ(dialog.DoModal(), IDOK);
     EXPECT_EQ(dialog.GetFileName(), L"profile");
-    EXPECT_EQ(dialog.GetFileExt(), L"");               // the folder's dot is not the name's
+    EXPECT_EQ(dialog.GetFileExt(), L"");  // the folder's dot is not the name's
 
     const auto calls = ScriptedDialogs::FileDialogCalls();
     ASSERT_EQ(calls.size(), 2u);
@@ -105,7 +108,7 @@ TEST_F(Dialogs, LongFileNamesNeverOverrunTheBuffer)
 
     CFileDialog small(TRUE);
     ScriptedDialogs::AnswerFileDialog(std::wstring(small.m_ofn.nMaxFile, L'y'));
-    EXPECT_EQ(small.DoModal(), IDCANCEL);               // too long: fails like the real one
+    EXPECT_EQ(small.DoModal(), IDCANCEL);  // too long: fails like the real one
 }
 
 TEST_F(Dialogs, ColorDialogStartsAtTheInitialColourAndReturnsTheChoice)
@@ -125,7 +128,7 @@ TEST_F(Dialogs, ColorDialogStartsAtTheInitialColourAndReturnsTheChoice)
     ASSERT_EQ(calls.size(), 2u);
     EXPECT_EQ(calls[0].initialColor, RGB(0, 0, 0));
     EXPECT_TRUE(calls[0].flags & CC_RGBINIT);
-    EXPECT_EQ(calls[0].owner, active);                  // no parent given: the active window
+    EXPECT_EQ(calls[0].owner, active);  // no parent given: the active window
     EXPECT_EQ(dialog.m_cc.hwndOwner, nullptr);
 }
 
@@ -148,7 +151,7 @@ TEST_F(Dialogs, MessageBoxesTakeAnswersInOrderAndRecordTheirTexts)
     EXPECT_EQ(calls[0].owner, owner);
     EXPECT_EQ(calls[1].caption, L"classlib_dialogs_test");  // the program's own name
     EXPECT_EQ(calls[1].type, static_cast<UINT>(MB_OK));
-    EXPECT_EQ(calls[1].owner, owner);                       // the active window
+    EXPECT_EQ(calls[1].owner, owner);  // the active window
     EXPECT_EQ(calls[2].owner, owner);
     EXPECT_EQ(calls[2].caption, L"classlib_dialogs_test");
 

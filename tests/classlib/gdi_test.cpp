@@ -61,12 +61,12 @@ bool Near(COLORREF actual, int r, int g, int b)
     return close(GetRValue(actual), r) && close(GetGValue(actual), g) && close(GetBValue(actual), b);
 }
 
-} // namespace
+}  // namespace
 
 TEST(DeviceContext, BlitsCopyExactlyTheRequestedArea)
 {
     Canvas source(8, 8);
-    source.dc.FillSolidRect(2, 2, 3, 3, kRed);   // red square at (2,2)-(5,5)
+    source.dc.FillSolidRect(2, 2, 3, 3, kRed);  // red square at (2,2)-(5,5)
 
     Canvas target(16, 16);
     ASSERT_TRUE(target.dc.BitBlt(10, 10, 3, 3, &source.dc, 2, 2, SRCCOPY));
@@ -85,8 +85,8 @@ TEST(DeviceContext, BlitsCopyExactlyTheRequestedArea)
 TEST(DeviceContext, AlphaBlendUsesPremultipliedSourceAlpha)
 {
     ArgbSource source(2, 1);
-    source.pixels[0] = 0x80808080;   // white at alpha 128, premultiplied
-    source.pixels[1] = 0x00000000;   // fully transparent
+    source.pixels[0] = 0x80808080;  // white at alpha 128, premultiplied
+    source.pixels[1] = 0x00000000;  // fully transparent
 
     Canvas target(2, 1);
     target.dc.FillSolidRect(0, 0, 2, 1, kBlue);
@@ -104,8 +104,8 @@ TEST(DeviceContext, FillsAndOutlinesKeepToTheirRectangles)
     canvas.dc.FillSolidRect(&area, kRed);
     EXPECT_EQ(canvas.At(1, 1), kRed);
     EXPECT_EQ(canvas.At(3, 3), kRed);
-    EXPECT_EQ(canvas.At(4, 4), kBlack);                 // right/bottom edge outside
-    EXPECT_EQ(canvas.dc.SetBkColor(kBlack), kBlue);     // background colour left alone
+    EXPECT_EQ(canvas.At(4, 4), kBlack);              // right/bottom edge outside
+    EXPECT_EQ(canvas.dc.SetBkColor(kBlack), kBlue);  // background colour left alone
 
     CBrush white(kWhite);
     CRect frame(5, 5, 9, 9);
@@ -132,7 +132,7 @@ TEST(DeviceContext, LinesAndRectanglesUseTheSelectedPenAndBrush)
     EXPECT_EQ(canvas.dc.MoveTo(0, 9), CPoint(0, 0));
     canvas.dc.LineTo(5, 9);
     EXPECT_EQ(canvas.At(4, 9), kRed);
-    EXPECT_EQ(canvas.At(5, 9), kBlack);                 // end point not drawn
+    EXPECT_EQ(canvas.At(5, 9), kBlack);  // end point not drawn
 
     canvas.dc.Rectangle(2, 2, 6, 6);
     EXPECT_EQ(canvas.At(2, 2), kRed);
@@ -143,8 +143,7 @@ TEST(DeviceContext, TextIsMeasuredAndDrawnInTheTextColour)
 {
     Canvas canvas(120, 40);
     CFont font;
-    ASSERT_TRUE(font.CreateFont(-16, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0,
-                                FF_SWISS, L"Arial"));
+    ASSERT_TRUE(font.CreateFont(-16, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, FF_SWISS, L"Arial"));
     CFont* previousFont = canvas.dc.SelectObject(&font);
     ASSERT_NE(previousFont, nullptr);
 
@@ -163,7 +162,7 @@ TEST(DeviceContext, TextIsMeasuredAndDrawnInTheTextColour)
         for (int x = 0; x < 120; ++x)
             lit += canvas.At(x, y) == kWhite;
     EXPECT_GT(lit, 10);
-    EXPECT_EQ(canvas.At(0, 0), kBlack);   // centred, so the corner stays empty
+    EXPECT_EQ(canvas.At(0, 0), kBlack);  // centred, so the corner stays empty
 
     EXPECT_EQ(canvas.dc.SelectObject(previousFont)->m_hObject, font.m_hObject);
 }
@@ -186,11 +185,11 @@ TEST(GdiSelection, SelectObjectReturnsThePreviousObjectForRestoring)
     second.CreateBitmap(4, 4, 1, 1, nullptr);
 
     CBitmap* original = dc.SelectObject(&first);
-    ASSERT_NE(original, nullptr);                       // the context's default bitmap
+    ASSERT_NE(original, nullptr);  // the context's default bitmap
     CBitmap* previous = dc.SelectObject(&second);
     ASSERT_NE(previous, nullptr);
     EXPECT_EQ(previous->m_hObject, first.m_hObject);
-    EXPECT_NE(previous, &first);                        // a wrapper, not the owner
+    EXPECT_NE(previous, &first);  // a wrapper, not the owner
 
     dc.SelectObject(original);
     EXPECT_EQ(::GetCurrentObject(dc, OBJ_BITMAP), original->m_hObject);
@@ -227,7 +226,7 @@ TEST(GdiSelection, TemporaryWrappersAreStablePerHandleAndFollowDetaching)
 
     CBrush brush(kRed);
     CBrush* temp = CBrush::FromHandle(brush);
-    temp->Detach();                                     // a caller gave it up
+    temp->Detach();  // a caller gave it up
     EXPECT_EQ(CBrush::FromHandle(brush)->m_hObject, brush.m_hObject);
 
     ReleaseTemporaryGdiWrappers();
@@ -288,5 +287,5 @@ TEST(GdiOwnership, AttachRefusesWhileHoldingAHandle)
     LOGFONTW read{};
     font.GetLogFont(&read);
     EXPECT_EQ(read.lfHeight, -12);
-    EXPECT_FALSE(font.CreateFontIndirect(&description));   // already holds one
+    EXPECT_FALSE(font.CreateFontIndirect(&description));  // already holds one
 }

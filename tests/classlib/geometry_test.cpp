@@ -5,14 +5,16 @@
 TEST(Geometry, PointInRectIncludesLeftTopAndExcludesRightBottom)
 {
     const CRect rect(10, 20, 30, 40);
-    struct Case { int x, y; bool inside; };
+    struct Case {
+        int x, y;
+        bool inside;
+    };
     const Case cases[] = {
-        {10, 20, true}, {29, 39, true}, {30, 39, false}, {29, 40, false},
-        {9, 25, false}, {15, 19, false},
+        {10, 20, true}, {29, 39, true}, {30, 39, false}, {29, 40, false}, {9, 25, false}, {15, 19, false},
     };
     for (const Case& c : cases)
         EXPECT_EQ(rect.PtInRect(CPoint(c.x, c.y)), c.inside) << c.x << "," << c.y;
-    EXPECT_FALSE(CRect(5, 5, 5, 9).PtInRect(CPoint(5, 5)));   // empty rectangles hold nothing
+    EXPECT_FALSE(CRect(5, 5, 5, 9).PtInRect(CPoint(5, 5)));  // empty rectangles hold nothing
 }
 
 TEST(Geometry, RectanglesMoveGrowAndShrinkPerSide)
@@ -38,10 +40,10 @@ TEST(Geometry, RectanglesMoveGrowAndShrinkPerSide)
 TEST(Geometry, RectanglesPassAsWin32Pointers)
 {
     CRect rect;
-    ::SetRect(rect, 1, 2, 3, 4);                        // implicit LPRECT
+    ::SetRect(rect, 1, 2, 3, 4);  // implicit LPRECT
     EXPECT_EQ(rect, CRect(1, 2, 3, 4));
     const CRect& constant = rect;
-    EXPECT_TRUE(::EqualRect(constant, &rect));          // LPCRECT and &rect
+    EXPECT_TRUE(::EqualRect(constant, &rect));  // LPCRECT and &rect
 
     CRect overlap;
     EXPECT_FALSE(overlap.IntersectRect(CRect(0, 0, 2, 2), CRect(2, 2, 4, 4)));

@@ -22,8 +22,8 @@ using Pixel = Rgba;
 void WritePng(const std::wstring& path, int width, const std::vector<Pixel>& pixels, bool alpha)
 {
     const int height = static_cast<int>(pixels.size()) / width;
-    ASSERT_TRUE(WritePngFile(path, width, height,
-                             [&](int x, int y) { return pixels[static_cast<size_t>(y * width + x)]; }, alpha));
+    ASSERT_TRUE(WritePngFile(
+        path, width, height, [&](int x, int y) { return pixels[static_cast<size_t>(y * width + x)]; }, alpha));
 }
 
 const BYTE* PixelAt(const CImage& image, int x, int y)
@@ -54,16 +54,22 @@ bool Near(COLORREF c, int r, int g, int b)
     return close(GetRValue(c), r) && close(GetGValue(c), g) && close(GetBValue(c), b);
 }
 
-} // namespace
+}  // namespace
 
 TEST(Image, TransparentPngKeepsStraightBgraTopDown)
 {
     TempFolder dir;
     // Odd width and two rows: catches row order and row padding mistakes.
-    WritePng(dir.file(L"a.png"), 3, {
-        {255, 255, 255, 128}, {255, 0, 0, 0}, {0, 0, 255, 255},
-        {10, 20, 30, 200}, {0, 255, 0, 255}, {1, 2, 3, 4},
-    }, true);
+    WritePng(dir.file(L"a.png"), 3,
+             {
+                 {255, 255, 255, 128},
+                 {255, 0, 0, 0},
+                 {0, 0, 255, 255},
+                 {10, 20, 30, 200},
+                 {0, 255, 0, 255},
+                 {1, 2, 3, 4},
+             },
+             true);
 
     CImage image;
     ASSERT_EQ(image.Load(dir.file(L"a.png").c_str()), S_OK);
@@ -76,31 +82,29 @@ TEST(Image, TransparentPngKeepsStraightBgraTopDown)
 
     const BYTE* halfWhite = PixelAt(image, 0, 0);
     EXPECT_EQ((std::vector<int>{halfWhite[0], halfWhite[1], halfWhite[2], halfWhite[3]}),
-              (std::vector<int>{255, 255, 255, 128}));     // not premultiplied
+              (std::vector<int>{255, 255, 255, 128}));  // not premultiplied
     const BYTE* clearRed = PixelAt(image, 1, 0);
     EXPECT_EQ(clearRed[3], 0);
-    EXPECT_EQ(clearRed[2], 255);                           // colour kept under alpha 0
+    EXPECT_EQ(clearRed[2], 255);  // colour kept under alpha 0
     const BYTE* lastRow = PixelAt(image, 0, 1);
-    EXPECT_EQ((std::vector<int>{lastRow[0], lastRow[1], lastRow[2], lastRow[3]}),
-              (std::vector<int>{30, 20, 10, 200}));
+    EXPECT_EQ((std::vector<int>{lastRow[0], lastRow[1], lastRow[2], lastRow[3]}), (std::vector<int>{30, 20, 10, 200}));
     const BYTE* corner = PixelAt(image, 2, 1);
-    EXPECT_EQ((std::vector<int>{corner[0], corner[1], corner[2], corner[3]}),
-              (std::vector<int>{3, 2, 1, 4}));
+    EXPECT_EQ((std::vector<int>{corner[0], corner[1], corner[2], corner[3]}), (std::vector<int>{3, 2, 1, 4}));
 }
 
 TEST(Image, OpaquePngIsTwentyFourBitWithPaddedRows)
 {
     TempFolder dir;
     std::vector<Pixel> pixels(10, Pixel{0, 0, 0, 255});
-    pixels[4] = {200, 100, 50, 255};    // (4, 0): last of the top row
-    pixels[7] = {7, 8, 9, 255};         // (2, 1)
+    pixels[4] = {200, 100, 50, 255};  // (4, 0): last of the top row
+    pixels[7] = {7, 8, 9, 255};       // (2, 1)
     WritePng(dir.file(L"b.png"), 5, pixels, false);
 
     CImage image;
     ASSERT_EQ(image.Load(dir.file(L"b.png").c_str()), S_OK);
     EXPECT_EQ(image.GetBPP(), 24);
     EXPECT_FALSE(image.HasAlphaChannel());
-    EXPECT_EQ(image.GetPitch(), 16);    // 15 bytes rounded up to whole DWORDs
+    EXPECT_EQ(image.GetPitch(), 16);  // 15 bytes rounded up to whole DWORDs
     const BYTE* a = PixelAt(image, 4, 0);
     EXPECT_EQ((std::vector<int>{a[0], a[1], a[2]}), (std::vector<int>{50, 100, 200}));
     const BYTE* b = PixelAt(image, 2, 1);
@@ -119,7 +123,7 @@ TEST(Image, FailedLoadLeavesANullImage)
     CImage image;
     ASSERT_EQ(image.Load(dir.file(L"ok.png").c_str()), S_OK);
     EXPECT_EQ(image.Load(dir.file(L"missing.png").c_str()), E_FAIL);
-    EXPECT_TRUE(image.IsNull());                       // the earlier picture is gone
+    EXPECT_TRUE(image.IsNull());  // the earlier picture is gone
     EXPECT_EQ(image.GetWidth(), 0);
     EXPECT_EQ(image.GetBits(), nullptr);
     EXPECT_EQ(image.Load(dir.file(L"junk.png").c_str()), E_FAIL);
@@ -185,7 +189,7 @@ TEST(Image, DrawsBlendedAfterPremultiplyingAndCopiesOpaqueImages)
     EXPECT_EQ(canvas.At(5, 0), RGB(0, 255, 0));
     ASSERT_TRUE(opaque.BitBlt(canvas.dc, 0, 3, 1, 1, 1, 0));
     EXPECT_EQ(canvas.At(0, 3), RGB(0, 255, 0));
-    ASSERT_TRUE(opaque.AlphaBlend(canvas.dc, 6, 2));      // no alpha channel: a plain copy
+    ASSERT_TRUE(opaque.AlphaBlend(canvas.dc, 6, 2));  // no alpha channel: a plain copy
     EXPECT_EQ(canvas.At(6, 2), RGB(255, 0, 0));
 
     CImage empty;
@@ -200,11 +204,8 @@ TEST(Image, PathsMixingSeparatorsAndLetterCaseReachTheFile)
     WritePng(dir.file(L"Skins\\Config\\Config.png"), 1, {{9, 9, 9, 255}}, false);
 
     const wchar_t* spellings[] = {
-        L"Skins\\/Config/Config.png",
-        L"skins\\/Config/Config.png",
-        L"\\skins/CONFIG\\config.PNG",
-        L"/SKINS//config\\\\Config.png",
-        L"Skins/Config/Config.png",
+        L"Skins\\/Config/Config.png",    L"skins\\/Config/Config.png", L"\\skins/CONFIG\\config.PNG",
+        L"/SKINS//config\\\\Config.png", L"Skins/Config/Config.png",
     };
     for (const wchar_t* relative : spellings) {
         CImage image;

@@ -58,12 +58,11 @@ TEST(MessageTable, FirstMatchingCommandEntryWins)
     Command(window, 1001);
     Command(window, 1002);
     Command(window, 4000);
-    Command(window, 4001);        // outside every entry
+    Command(window, 4001);             // outside every entry
     Command(window, 1500, EN_CHANGE);  // a notification, not a command
-    Command(window, 1500, 1);     // an accelerator command counts as a command
+    Command(window, 1500, 1);          // an accelerator command counts as a command
 
-    const std::vector<std::wstring> expected{L"site", L"assign 1002", L"assign 4000", L"name changed",
-                                             L"assign 1500"};
+    const std::vector<std::wstring> expected{L"site", L"assign 1002", L"assign 4000", L"name changed", L"assign 1500"};
     EXPECT_EQ(window.calls, expected);
 }
 
@@ -99,7 +98,11 @@ public:
 
 protected:
     void OnLButtonDown(UINT, CPoint point) { pressedAt = point; }
-    BOOL OnMouseWheel(UINT, short delta, CPoint) { wheelDelta = delta; return TRUE; }
+    BOOL OnMouseWheel(UINT, short delta, CPoint)
+    {
+        wheelDelta = delta;
+        return TRUE;
+    }
     void OnSize(UINT, int cx, int cy) { size = CSize(cx, cy); }
     void OnTimer(UINT_PTR id) { timerId = id; }
     void OnKillFocus(CWnd* newFocus) { lostFocusTo = newFocus; }
@@ -207,8 +210,8 @@ TEST(MessageTable, ControlColoursArriveWithTheirKind)
     };
     int y = 0;
     for (Control& control : controls) {
-        control.window = ::CreateWindowExW(0, control.className, L"x", WS_CHILD | WS_VISIBLE | control.style,
-                                           0, y, 100, 20, parent, nullptr, nullptr, nullptr);
+        control.window = ::CreateWindowExW(0, control.className, L"x", WS_CHILD | WS_VISIBLE | control.style, 0, y, 100,
+                                           20, parent, nullptr, nullptr, nullptr);
         ASSERT_NE(control.window, nullptr);
         y += 25;
     }

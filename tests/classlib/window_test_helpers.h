@@ -8,7 +8,6 @@
 
 #include <windows.h>
 
-
 // Creates `window` as a hidden top-level window of the default class.
 inline bool CreateTopLevel(CWnd& window, DWORD style = WS_OVERLAPPEDWINDOW)
 {

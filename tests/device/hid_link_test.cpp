@@ -14,8 +14,7 @@ DeviceCommand Command(uint8_t code, uint8_t arg1 = 0, uint8_t arg2 = 0)
     return c;
 }
 
-template <size_t N>
-std::array<uint8_t, N> Pattern(uint8_t seed)
+template <size_t N> std::array<uint8_t, N> Pattern(uint8_t seed)
 {
     std::array<uint8_t, N> bytes{};
     for (size_t i = 0; i < N; ++i)
@@ -116,8 +115,8 @@ TEST_F(FindDeviceTest, WithoutTheMouseFailsAndKeepsNoHandle)
 
 TEST_F(FindDeviceTest, TracesEachCollectionOfTheMouse)
 {
-    std::vector<EmulatedInterface> list{EmulatedMouse::OtherDevice(0x1234, 0x0001, 1),
-                                        EmulatedMouse::EventCollection(), EmulatedMouse::CommandCollection()};
+    std::vector<EmulatedInterface> list{EmulatedMouse::OtherDevice(0x1234, 0x0001, 1), EmulatedMouse::EventCollection(),
+                                        EmulatedMouse::CommandCollection()};
     mouse.SetInterfaces(list);
     ASSERT_TRUE(FindDevice());
     const std::vector<std::wstring> expected{
@@ -142,9 +141,11 @@ TEST_F(FindDeviceTest, EachFailureReturnsFalseWithoutAHandleLeftOpen)
     };
     const Case cases[] = {
         {"probe open", [](EmulatedInterface& e, EmulatedInterface&) { e.FailProbeOpen = true; }, {}},
-        {"preparsed data", [](EmulatedInterface& e, EmulatedInterface&) { e.FailPreparsedData = true; },
+        {"preparsed data",
+         [](EmulatedInterface& e, EmulatedInterface&) { e.FailPreparsedData = true; },
          {L"HidD_GetPreparsedData failed.\n"}},
-        {"capabilities", [](EmulatedInterface&, EmulatedInterface& c) { c.InvalidPreparsedData = true; },
+        {"capabilities",
+         [](EmulatedInterface&, EmulatedInterface& c) { c.InvalidPreparsedData = true; },
          {L"HidP_GetCaps failed."}},
         {"event open", [](EmulatedInterface& e, EmulatedInterface&) { e.FailDataOpen = true; }, {}},
         {"command open", [](EmulatedInterface&, EmulatedInterface& c) { c.FailDataOpen = true; }, {}},

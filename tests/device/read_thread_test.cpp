@@ -38,17 +38,35 @@ public:
     void FailNextRead() { m_failNextRead = true; }
 
     std::unique_ptr<HidInterfaceList> GetPresentInterfaces() override { return m_mouse.GetPresentInterfaces(); }
-    HANDLE Open(const std::wstring& path, DWORD access, DWORD flags) override { return m_mouse.Open(path, access, flags); }
+    HANDLE Open(const std::wstring& path, DWORD access, DWORD flags) override
+    {
+        return m_mouse.Open(path, access, flags);
+    }
     BOOL Close(HANDLE handle) override { return m_mouse.Close(handle); }
-    BOOL GetAttributes(HANDLE handle, HIDD_ATTRIBUTES& attributes) override { return m_mouse.GetAttributes(handle, attributes); }
-    std::unique_ptr<HidPreparsedData> GetPreparsedData(HANDLE handle) override { return m_mouse.GetPreparsedData(handle); }
-    BOOL SetFeature(HANDLE handle, void* report, ULONG length) override { return m_mouse.SetFeature(handle, report, length); }
-    BOOL GetFeature(HANDLE handle, void* report, ULONG length) override { return m_mouse.GetFeature(handle, report, length); }
+    BOOL GetAttributes(HANDLE handle, HIDD_ATTRIBUTES& attributes) override
+    {
+        return m_mouse.GetAttributes(handle, attributes);
+    }
+    std::unique_ptr<HidPreparsedData> GetPreparsedData(HANDLE handle) override
+    {
+        return m_mouse.GetPreparsedData(handle);
+    }
+    BOOL SetFeature(HANDLE handle, void* report, ULONG length) override
+    {
+        return m_mouse.SetFeature(handle, report, length);
+    }
+    BOOL GetFeature(HANDLE handle, void* report, ULONG length) override
+    {
+        return m_mouse.GetFeature(handle, report, length);
+    }
     BOOL Write(HANDLE handle, const void* report, DWORD length, DWORD* written) override
     {
         return m_mouse.Write(handle, report, length, written);
     }
-    BOOL Read(HANDLE handle, void* report, DWORD length, DWORD* read) override { return m_mouse.Read(handle, report, length, read); }
+    BOOL Read(HANDLE handle, void* report, DWORD length, DWORD* read) override
+    {
+        return m_mouse.Read(handle, report, length, read);
+    }
     BOOL ReadOverlapped(HANDLE handle, void* report, DWORD length, OVERLAPPED* overlapped) override
     {
         BOOL result = FALSE;

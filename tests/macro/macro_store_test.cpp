@@ -34,9 +34,10 @@ protected:
     // Two macros: "a" with two lines, "b" with one.
     void WriteTwoMacros()
     {
-        WriteStore(L"[MacroName]\r\nMacroCount=2\r\n0=a\r\n1=b\r\n"
-                   L"[a]\r\nDelayTimeSelStatus=0\r\nMacroLoopTimes=2\r\nItemCount=2\r\nItem0=A   Dn\r\nItem1=A   Up\r\n"
-                   L"[b]\r\nDelayTimeSelStatus=1\r\nMacroLoopTimes=1\r\nItemCount=1\r\nItem0=B   Dn\r\n");
+        WriteStore(
+            L"[MacroName]\r\nMacroCount=2\r\n0=a\r\n1=b\r\n"
+            L"[a]\r\nDelayTimeSelStatus=0\r\nMacroLoopTimes=2\r\nItemCount=2\r\nItem0=A   Dn\r\nItem1=A   Up\r\n"
+            L"[b]\r\nDelayTimeSelStatus=1\r\nMacroLoopTimes=1\r\nItemCount=1\r\nItem0=B   Dn\r\n");
     }
 
     void Select(int index)
@@ -52,8 +53,8 @@ protected:
     CMacroStore m_store;
 };
 
-const Lines kMacroA = {L"[a]", L"DelayTimeSelStatus=0", L"MacroLoopTimes=2", L"ItemCount=2", L"Item0=A   Dn",
-                       L"Item1=A   Up"};
+const Lines kMacroA = {L"[a]",         L"DelayTimeSelStatus=0", L"MacroLoopTimes=2",
+                       L"ItemCount=2", L"Item0=A   Dn",         L"Item1=A   Up"};
 
 Lines Joined(std::initializer_list<Lines> parts)
 {
@@ -78,9 +79,10 @@ TEST_F(MacroStoreTest, LoadWithoutMacrosLeavesTheListEmptyAndTheEditDisabled)
 
 TEST_F(MacroStoreTest, LoadListsEveryMacroAndLoadsTheFirst)
 {
-    WriteStore(L"[MacroName]\r\nMacroCount=2\r\n0=first\r\n1=second\r\n"
-               L"[first]\r\nDelayTimeSelStatus=2\r\nMacroLoopTimes=3\r\nItemCount=2\r\nItem0=A   Dn\r\nItem1=A   Up\r\n"
-               L"[second]\r\nDelayTimeSelStatus=1\r\nMacroLoopTimes=1\r\nItemCount=1\r\nItem0=B   Dn\r\n");
+    WriteStore(
+        L"[MacroName]\r\nMacroCount=2\r\n0=first\r\n1=second\r\n"
+        L"[first]\r\nDelayTimeSelStatus=2\r\nMacroLoopTimes=3\r\nItemCount=2\r\nItem0=A   Dn\r\nItem1=A   Up\r\n"
+        L"[second]\r\nDelayTimeSelStatus=1\r\nMacroLoopTimes=1\r\nItemCount=1\r\nItem0=B   Dn\r\n");
     const Lines before = FileLines();
     m_store.LoadMacrosFromIni();
 
@@ -99,8 +101,9 @@ TEST_F(MacroStoreTest, LoadListsEveryMacroAndLoadsTheFirst)
 
 TEST_F(MacroStoreTest, SelectingAMacroWithoutALoopCountWritesOne)
 {
-    WriteStore(L"[MacroName]\r\nMacroCount=2\r\n0=a\r\n1=b\r\n[a]\r\nDelayTimeSelStatus=1\r\nMacroLoopTimes=2\r\n"
-               L"[b]\r\nItemCount=1\r\nItem0=B   Dn\r\n");
+    WriteStore(
+        L"[MacroName]\r\nMacroCount=2\r\n0=a\r\n1=b\r\n[a]\r\nDelayTimeSelStatus=1\r\nMacroLoopTimes=2\r\n"
+        L"[b]\r\nItemCount=1\r\nItem0=B   Dn\r\n");
     m_store.LoadMacrosFromIni();
     EXPECT_EQ(g_bDelayOption, 1);
     Select(1);
@@ -173,8 +176,9 @@ TEST_F(MacroStoreTest, DeletingTheOnlyMacroLeavesAnEmptyList)
 
 TEST_F(MacroStoreTest, DeletingKeepsTheIndexSelectedOrTakesTheLast)
 {
-    WriteStore(L"[MacroName]\r\nMacroCount=3\r\n0=a\r\n1=b\r\n2=c\r\n"
-               L"[a]\r\nMacroLoopTimes=2\r\n[b]\r\nMacroLoopTimes=3\r\n[c]\r\nMacroLoopTimes=4\r\n");
+    WriteStore(
+        L"[MacroName]\r\nMacroCount=3\r\n0=a\r\n1=b\r\n2=c\r\n"
+        L"[a]\r\nMacroLoopTimes=2\r\n[b]\r\nMacroLoopTimes=3\r\n[c]\r\nMacroLoopTimes=4\r\n");
     m_store.LoadMacrosFromIni();
     Select(1);
     m_store.DeleteMacro();
@@ -238,10 +242,10 @@ TEST_F(MacroStoreTest, LoopCountsOutsideTheRangeBecomeOne)
     EXPECT_EQ(m_store.m_strLoopTimes, L"300");
     Lines expected = kMacroA;
     expected[2] = L"MacroLoopTimes=300";
-    EXPECT_EQ(FileLines(), Joined({{L"[MacroName]", L"MacroCount=2", L"0=a", L"1=b"},
-                                   expected,
-                                   {L"[b]", L"DelayTimeSelStatus=1", L"MacroLoopTimes=1", L"ItemCount=1",
-                                    L"Item0=B   Dn"}}))
+    EXPECT_EQ(FileLines(),
+              Joined({{L"[MacroName]", L"MacroCount=2", L"0=a", L"1=b"},
+                      expected,
+                      {L"[b]", L"DelayTimeSelStatus=1", L"MacroLoopTimes=1", L"ItemCount=1", L"Item0=B   Dn"}}))
         << "the loop count is written in place";
 }
 
@@ -255,10 +259,10 @@ TEST_F(MacroStoreTest, RenameMovesTheSectionAndKeepsTheLoopCountShownNow)
 
     EXPECT_TRUE(m_store.SetMacroName(0, L"renamed"));
     m_store.OnRenameDone();
-    EXPECT_EQ(FileLines(), (Lines{L"[b]", L"DelayTimeSelStatus=1", L"MacroLoopTimes=1", L"ItemCount=1",
-                                  L"Item0=B   Dn", L"[MacroName]", L"MacroCount=2", L"0=renamed", L"1=b",
-                                  L"[renamed]", L"DelayTimeSelStatus=0", L"MacroLoopTimes=7", L"ItemCount=2",
-                                  L"Item0=A   Dn", L"Item1=A   Up"}));
+    EXPECT_EQ(FileLines(),
+              (Lines{L"[b]", L"DelayTimeSelStatus=1", L"MacroLoopTimes=1", L"ItemCount=1", L"Item0=B   Dn",
+                     L"[MacroName]", L"MacroCount=2", L"0=renamed", L"1=b", L"[renamed]", L"DelayTimeSelStatus=0",
+                     L"MacroLoopTimes=7", L"ItemCount=2", L"Item0=A   Dn", L"Item1=A   Up"}));
 }
 
 TEST_F(MacroStoreTest, ARefusedNameKeepsTheMacroUnderItsOldName)
@@ -282,10 +286,10 @@ TEST_F(MacroStoreTest, APendingRecordingIsWrittenToTheMacroWhereItBegan)
     Select(1);
     g_arrPendingMacro = {L"a", L"1", L"4", L"X   Dn", L"20 ms", L"X   Up"};
     m_store.WritePendingMacro();
-    EXPECT_EQ(FileLines(), (Lines{L"[b]", L"DelayTimeSelStatus=1", L"MacroLoopTimes=1", L"ItemCount=1",
-                                  L"Item0=B   Dn", L"[MacroName]", L"MacroCount=2", L"0=a", L"1=b", L"[a]",
-                                  L"DelayTimeSelStatus=1", L"MacroLoopTimes=4", L"ItemCount=3", L"Item0=X   Dn",
-                                  L"Item1=20 ms", L"Item2=X   Up"}));
+    EXPECT_EQ(FileLines(),
+              (Lines{L"[b]", L"DelayTimeSelStatus=1", L"MacroLoopTimes=1", L"ItemCount=1", L"Item0=B   Dn",
+                     L"[MacroName]", L"MacroCount=2", L"0=a", L"1=b", L"[a]", L"DelayTimeSelStatus=1",
+                     L"MacroLoopTimes=4", L"ItemCount=3", L"Item0=X   Dn", L"Item1=20 ms", L"Item2=X   Up"}));
 }
 
 TEST_F(MacroStoreTest, NamesPastTheTwelfthAreListedButHaveNoRecord)

@@ -173,8 +173,13 @@ TEST(ButtonTable, CodeOfEveryFunctionType)
         {4, none, Bytes({0x01, 0x00, 0xF3, 0x00}), Bytes({0x0B, 0x08, 0x02, 0x00})},
         {5, none, Bytes({0x0A, 0xF0, 0x1E, 0x02}), {}},
         {6, [](SettingsRecord& s) { s.DpiFunction[0] = 3; }, Bytes({0x07, 0x00, 0x03, 0x00}), {}},
-        {6, [](SettingsRecord& s) { s.DpiFunction[0] = 3; s.DpiStageEnabled.fill(0); },
-         Bytes({0x00, 0x00, 0x00, 0x00}), {}},
+        {6,
+         [](SettingsRecord& s) {
+             s.DpiFunction[0] = 3;
+             s.DpiStageEnabled.fill(0);
+         },
+         Bytes({0x00, 0x00, 0x00, 0x00}),
+         {}},
         {7, [](SettingsRecord& s) { s.MediaUsage[0] = 0x83; }, Bytes({0x03, 0x00, 0x83, 0x01}), {}},
         {7, [](SettingsRecord& s) { s.MediaUsage[0] = 0xE9; }, Bytes({0x03, 0x00, 0xE9, 0x00}), {}},
         {8, [](SettingsRecord& s) { s.ShortcutUsage[0] = 0x06; }, Bytes({0x00, 0x00, 0xE0, 0x06}), {}},
@@ -183,8 +188,13 @@ TEST(ButtonTable, CodeOfEveryFunctionType)
         {9, [](SettingsRecord& s) { s.SystemFunction[0] = 6; }, Bytes({0x00, 0x00, 0xE3, 0x15}), {}},
         {9, [](SettingsRecord& s) { s.SystemFunction[0] = 7; }, Bytes({0x00, 0x00, 0x00, 0x00}), {}},
         {10, [](SettingsRecord& s) { s.SingleKey[0] = 0x2C; }, Bytes({0x00, 0x00, 0x2C, 0x00}), {}},
-        {11, [](SettingsRecord& s) { s.MacroRepeatMode[0] = 2; s.MacroIndex[0] = 4; },
-         Bytes({0x09, 0x02, 0x05, 0x00}), {}},
+        {11,
+         [](SettingsRecord& s) {
+             s.MacroRepeatMode[0] = 2;
+             s.MacroIndex[0] = 4;
+         },
+         Bytes({0x09, 0x02, 0x05, 0x00}),
+         {}},
         {11, [](SettingsRecord& s) { s.MacroIndex[0] = 0xFF; }, Bytes({0x09, 0x00, 0x00, 0x00}), {}},
         {12, none, Bytes({0x00, 0x00, 0x00, 0x00}), {}},
         {13, none, Bytes({0x00, 0x00, 0x00, 0x00}), {}},

@@ -19,8 +19,8 @@ Bytes EncodeLines(const std::vector<CString>& lines, const MacroEncoding& encodi
 {
     std::array<uint8_t, kDeviceRecordSize> record;
     record.fill(0xEE);
-    EncodeMacroEvents(record, static_cast<int>(lines.size()),
-                      [&](int j) { return lines.at(static_cast<size_t>(j)); }, encoding);
+    EncodeMacroEvents(
+        record, static_cast<int>(lines.size()), [&](int j) { return lines.at(static_cast<size_t>(j)); }, encoding);
     if (whole)
         *whole = record;
     Bytes events(record.begin() + 2, record.end());
@@ -32,8 +32,8 @@ Bytes EncodeLines(const std::vector<CString>& lines, const MacroEncoding& encodi
 struct EncodingCase {
     const char* what;
     std::vector<CString> lines;
-    Bytes profileBytes;   // the encoder that runs after a profile load
-    Bytes managerBytes;   // the macro manager's
+    Bytes profileBytes;  // the encoder that runs after a profile load
+    Bytes managerBytes;  // the macro manager's
 
     friend void PrintTo(const EncodingCase& c, std::ostream* os) { *os << c.what; }
 };
@@ -51,28 +51,47 @@ INSTANTIATE_TEST_SUITE_P(
     Examples, MacroEventsTest,
     testing::Values(
         EncodingCase{"press and release with 50 ms pauses",
-                     {L"A   Dn", L"50 ms", L"A   Up", L"50 ms"}, {0x05, 0x04, 0x85, 0x04}, {0x05, 0x04, 0x85, 0x04}},
+                     {L"A   Dn", L"50 ms", L"A   Up", L"50 ms"},
+                     {0x05, 0x04, 0x85, 0x04},
+                     {0x05, 0x04, 0x85, 0x04}},
         EncodingCase{"no pause lines: each encoder's default pause",
-                     {L"A   Dn", L"A   Up"}, {0x01, 0x04, 0x81, 0x04}, {0x05, 0x04, 0x85, 0x04}},
+                     {L"A   Dn", L"A   Up"},
+                     {0x01, 0x04, 0x81, 0x04},
+                     {0x05, 0x04, 0x85, 0x04}},
         EncodingCase{"a pause below the shortest", {L"A   Dn", L"5 ms"}, {0x01, 0x04}, {0x05, 0x04}},
         EncodingCase{"1,270 ms still fits one pair",
-                     {L"A   Dn", L"1270 ms", L"A   Up", L"1270 ms"}, {0x7F, 0x04, 0xFF, 0x04}, {0x7F, 0x04, 0xFF, 0x04}},
+                     {L"A   Dn", L"1270 ms", L"A   Up", L"1270 ms"},
+                     {0x7F, 0x04, 0xFF, 0x04},
+                     {0x7F, 0x04, 0xFF, 0x04}},
         EncodingCase{"1,271 ms takes a long-delay group",
-                     {L"A   Dn", L"1271 ms"}, {0x47, 0x04, 0x00, 0x03, 0x00, 0x0C}, {0x47, 0x04, 0x00, 0x03, 0x00, 0x0C}},
+                     {L"A   Dn", L"1271 ms"},
+                     {0x47, 0x04, 0x00, 0x03, 0x00, 0x0C},
+                     {0x47, 0x04, 0x00, 0x03, 0x00, 0x0C}},
         EncodingCase{"2,000 ms after a release",
-                     {L"B   Up", L"2000 ms"}, {0x80, 0x05, 0x00, 0x03, 0x00, 0x14}, {0x80, 0x05, 0x00, 0x03, 0x00, 0x14}},
+                     {L"B   Up", L"2000 ms"},
+                     {0x80, 0x05, 0x00, 0x03, 0x00, 0x14},
+                     {0x80, 0x05, 0x00, 0x03, 0x00, 0x14}},
         EncodingCase{"a pause too long for two bytes of hundreds is stored as the longest",
-                     {L"A   Dn", L"99999999 ms"}, {0x63, 0x04, 0x00, 0x03, 0xFF, 0xFF}, {0x63, 0x04, 0x00, 0x03, 0xFF, 0xFF}},
+                     {L"A   Dn", L"99999999 ms"},
+                     {0x63, 0x04, 0x00, 0x03, 0xFF, 0xFF},
+                     {0x63, 0x04, 0x00, 0x03, 0xFF, 0xFF}},
         EncodingCase{"a negative pause counts as the shortest", {L"A   Dn", L"-300 ms"}, {0x01, 0x04}, {0x05, 0x04}},
         EncodingCase{"leading pause and release still start at byte 2",
-                     {L"20 ms", L"Z   Up", L"30 ms"}, {0x83, 0x1D}, {0x85, 0x1D}},
+                     {L"20 ms", L"Z   Up", L"30 ms"},
+                     {0x83, 0x1D},
+                     {0x85, 0x1D}},
         EncodingCase{"unknown key names give usage 0",
-                     {L"Help   Dn", L"20 ms", L"A   Up"}, {0x02, 0x00, 0x81, 0x04}, {0x05, 0x00, 0x85, 0x04}},
+                     {L"Help   Dn", L"20 ms", L"A   Up"},
+                     {0x02, 0x00, 0x81, 0x04},
+                     {0x05, 0x00, 0x85, 0x04}},
         EncodingCase{"the two name lookups differ",
                      {L"Application   Dn", L"20 ms", L"Left GUI   Dn", L"20 ms", L"A   Up"},
-                     {0x02, 0x65, 0x02, 0x00, 0x81, 0x04}, {0x05, 0x00, 0x05, 0xE3, 0x85, 0x04}},
+                     {0x02, 0x65, 0x02, 0x00, 0x81, 0x04},
+                     {0x05, 0x00, 0x05, 0xE3, 0x85, 0x04}},
         EncodingCase{"a line that is neither key nor pause is skipped",
-                     {L"garbage", L"A   Dn", L"garbage"}, {0x01, 0x04}, {0x05, 0x04}}));
+                     {L"garbage", L"A   Dn", L"garbage"},
+                     {0x01, 0x04},
+                     {0x05, 0x04}}));
 
 TEST(MacroEventsLimits, KeepsToTheRecordWhateverTheLineCount)
 {
@@ -88,8 +107,9 @@ TEST(MacroEventsLimits, KeepsToTheRecordWhateverTheLineCount)
     for (auto& slot : settings.MacroSlot)
         slot.fill(0xEE);
     const auto record = MacroRecordBytes(settings, 0);
-    EncodeMacroEvents(record, static_cast<int>(lines.size()),
-                      [&](int j) { return lines.at(static_cast<size_t>(j)); }, kProfileMacroEncoding);
+    EncodeMacroEvents(
+        record, static_cast<int>(lines.size()), [&](int j) { return lines.at(static_cast<size_t>(j)); },
+        kProfileMacroEncoding);
     for (size_t i = 2; i < kDeviceRecordSize; i += 2) {
         EXPECT_EQ(record[i], (i / 2) % 2 == 1 ? 0x02 : 0x82) << i;
         EXPECT_EQ(record[i + 1], 0x04) << i;

@@ -20,8 +20,7 @@ TEST(NextMacroName, FollowsTheNumberAfterTheFirstUnderscoreOfTheLastName)
 TEST(NextMacroName, PassesOverNumbersAlreadyTakenInAnyLetterCase)
 {
     EXPECT_EQ(NextMacroName({L"MACRO_4", L"macro_5", L"Macro_3"}, L"Macro"), L"Macro_6");
-    EXPECT_EQ(NextMacroName({L"Macro_3", L"Macro_1", L"b"}, L"Macro"), L"Macro_4")
-        << "count + 1 is 4, then 4 is free";
+    EXPECT_EQ(NextMacroName({L"Macro_3", L"Macro_1", L"b"}, L"Macro"), L"Macro_4") << "count + 1 is 4, then 4 is free";
     EXPECT_EQ(NextMacroName({L"Macro_4", L"c", L"b"}, L"Macro"), L"Macro_5");
 }
 
@@ -29,8 +28,8 @@ TEST(IsAcceptableMacroName, RefusesNamesThatWouldHarmTheStore)
 {
     const Names names = {L"Alpha", L"Beta", L"宏_1"};
     for (const CString& bad : {CString(L""), CString(L"   "), CString(L"MacroName"), CString(L"macroNAME"),
-                               CString(L"BETA"), CString(L" Beta "), CString(L"a[b"), CString(L"a]b"),
-                               CString(L"a=b"), CString(L"a\tb"), CString(L"a\nb"), CString(L"\x7F")})
+                               CString(L"BETA"), CString(L" Beta "), CString(L"a[b"), CString(L"a]b"), CString(L"a=b"),
+                               CString(L"a\tb"), CString(L"a\nb"), CString(L"\x7F")})
         EXPECT_FALSE(IsAcceptableMacroName(names, 0, bad)) << testing::PrintToString(bad.str());
     EXPECT_TRUE(IsAcceptableMacroName(names, 0, L"alpha")) << "its own name in another case";
     EXPECT_TRUE(IsAcceptableMacroName(names, 1, L"Beta"));

@@ -39,8 +39,8 @@ TEST(SettingsRecord, DefaultsOfEveryField)
     EXPECT_EQ(s.Reserved06, 3);
     EXPECT_EQ(s.DpiStage, (std::array<uint8_t, 7>{12, 24, 48, 72, 108, 144, 216}));
     EXPECT_EQ(s.DpiStageEnabled, (std::array<uint8_t, 7>{1, 1, 1, 1, 1, 1, 1}));
-    const std::array<RgbColor, 7> colours{{{0xFF, 0, 0}, {0, 0, 0xFF}, {0, 0xFF, 0}, {0xFF, 0xFF, 0},
-                                           {0, 0xFF, 0xFF}, {0xFF, 0x80, 0}, {0xFF, 0, 0xFF}}};
+    const std::array<RgbColor, 7> colours{
+        {{0xFF, 0, 0}, {0, 0, 0xFF}, {0, 0xFF, 0}, {0xFF, 0xFF, 0}, {0, 0xFF, 0xFF}, {0xFF, 0x80, 0}, {0xFF, 0, 0xFF}}};
     EXPECT_EQ(s.DpiStageColor, colours);
     // Raw bytes of the colours: stage 5 (orange) at 0x015 + 15.
     const auto bytes = RecordBytes(s);
@@ -95,12 +95,12 @@ TEST(SettingsRecord, DefaultsZeroThePerButtonArraysAndKeepTheRest)
         for (size_t i = first; i < first + count; ++i)
             ASSERT_EQ(after[i], old[i]) << "byte 0x" << std::hex << i << " changed";
     };
-    kept(0x000, 1);            // ProfileIndex
-    kept(0x035, 3);            // ExtraColor
-    kept(0x039, 3);            // padding
-    kept(0x052, 1);            // LiftOffDistance
-    kept(0x0F1, 12 * 130);     // every macro slot, tails included
-    kept(0x709, 3);            // padding
+    kept(0x000, 1);         // ProfileIndex
+    kept(0x035, 3);         // ExtraColor
+    kept(0x039, 3);         // padding
+    kept(0x052, 1);         // LiftOffDistance
+    kept(0x0F1, 12 * 130);  // every macro slot, tails included
+    kept(0x709, 3);         // padding
 }
 
 TEST(SettingsRecord, FileRoundTripKeepsEveryByte)

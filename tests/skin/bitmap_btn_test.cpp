@@ -41,7 +41,7 @@ protected:
     CBitmapBtn button;
 };
 
-} // namespace
+}  // namespace
 
 TEST_F(BitmapBtnTest, StateImageFollowsHoverPressCheckAndDisable)
 {
@@ -49,12 +49,12 @@ TEST_F(BitmapBtnTest, StateImageFollowsHoverPressCheckAndDisable)
     EXPECT_EQ(Face(), kNormal);
     button.m_nHover = 1;
     EXPECT_EQ(Face(), kHover);
-    button.SendMessage(BM_SETSTATE, TRUE);       // held down
+    button.SendMessage(BM_SETSTATE, TRUE);  // held down
     EXPECT_EQ(Face(), kPressed);
     button.SendMessage(BM_SETSTATE, FALSE);
-    button.checked = 1;                          // checked beats hover
+    button.checked = 1;  // checked beats hover
     EXPECT_EQ(Face(), kPressed);
-    button.EnableWindow(FALSE);                  // disabled beats checked and hover
+    button.EnableWindow(FALSE);  // disabled beats checked and hover
     EXPECT_EQ(Face(), kDisabled);
 }
 
@@ -74,7 +74,7 @@ TEST_F(BitmapBtnTest, CaptionIsDrawnInItsColourWhereTheAlignmentPutsIt)
         ::ReleaseDC(button.m_hWnd, dc);
         return columns;
     };
-    EXPECT_EQ(captionColumns().first, -1);       // image only
+    EXPECT_EQ(captionColumns().first, -1);  // image only
 
     button.m_strFontFace = L"Arial";
     button.SetCaption(L"IIII");
@@ -96,7 +96,7 @@ TEST_F(BitmapBtnTest, HoverTakesTheCaptureAndMovesAreReportedInScreenCoordinates
     EXPECT_EQ(::GetCapture(), button.m_hWnd);
     EXPECT_EQ(Face(), kHover);
 
-    Send(WM_MOUSEMOVE, 0, 7, 60);                // over the parent, below the button
+    Send(WM_MOUSEMOVE, 0, 7, 60);  // over the parent, below the button
     EXPECT_EQ(button.m_nHover, 0);
     EXPECT_EQ(::GetCapture(), nullptr);
     EXPECT_EQ(Face(), kNormal);
@@ -129,11 +129,11 @@ TEST_F(BitmapBtnTest, DraggingOntoTheButtonNeitherHighlightsNorReports)
 TEST_F(BitmapBtnTest, LostCaptureOrFocus)
 {
     Send(WM_MOUSEMOVE, 0, 7, 4);
-    ::SetCapture(parent.m_hWnd);                 // another window's capture is left to it
+    ::SetCapture(parent.m_hWnd);  // another window's capture is left to it
     EXPECT_EQ(::GetCapture(), parent.m_hWnd);
     EXPECT_EQ(button.m_nHover, 1);
     ::ReleaseCapture();
-    Send(WM_MOUSEMOVE, 0, 8, 4);                 // the next move takes it again
+    Send(WM_MOUSEMOVE, 0, 8, 4);  // the next move takes it again
     EXPECT_EQ(::GetCapture(), button.m_hWnd);
 
     button.SendMessage(WM_KILLFOCUS, 0, 0);
@@ -145,7 +145,7 @@ TEST_F(BitmapBtnTest, ClickReachesTheParentAsCommandAndAsPostedRelease)
     Send(WM_MOUSEMOVE, 0, 7, 4);
     Send(WM_LBUTTONDOWN, MK_LBUTTON, 7, 4);
     Send(WM_LBUTTONUP, 0, 7, 4);
-    Send(WM_LBUTTONUP, 0, 7, 4);                 // a release without a press
+    Send(WM_LBUTTONUP, 0, 7, 4);  // a release without a press
 
     ASSERT_EQ(parent.commands.size(), 1u);
     EXPECT_EQ(parent.commands[0].wParam, MAKEWPARAM(0, BN_CLICKED));

@@ -8,10 +8,8 @@ namespace skintest {
 
 struct Canvas {
     Canvas(int width, int height, COLORREF fill)
-        : memory((PaintBitmap(bitmap, width, height, [fill](int, int) { return fill; }),
-                  static_cast<HBITMAP>(bitmap)))
-    {
-    }
+        : memory((PaintBitmap(bitmap, width, height, [fill](int, int) { return fill; }), static_cast<HBITMAP>(bitmap)))
+    {}
     COLORREF At(int x, int y) const { return memory.At(x, y); }
 
     CBitmap bitmap;

@@ -19,7 +19,10 @@ constexpr COLORREF kSelected = RGB(143, 32, 32);
 constexpr COLORREF kWhite = RGB(255, 255, 255);
 constexpr COLORREF kBlue = RGB(0, 0, 255);
 
-UINT IdOf(HMENU subMenu) { return static_cast<UINT>(reinterpret_cast<UINT_PTR>(subMenu)); }
+UINT IdOf(HMENU subMenu)
+{
+    return static_cast<UINT>(reinterpret_cast<UINT_PTR>(subMenu));
+}
 
 // The owner of the shown menus: a window object, so that the class library
 // routes the menus' measure and draw requests to their CExMenu objects.
@@ -126,8 +129,8 @@ TEST_F(ExMenuTest, EveryItemIsAsWideAsTheLongestTextAndTwentyPixelsHigh)
 TEST(ExMenuDrawing, TextStartsTwoPixelsInAndIsCentredOnTheEighteenPixelLine)
 {
     CFont font;
-    ASSERT_TRUE(font.CreateFont(-11, 0, 0, 0, FW_NORMAL, 0, 0, 0, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
-                                CLIP_DEFAULT_PRECIS, NONANTIALIASED_QUALITY, FF_SWISS, L"Arial"));
+    ASSERT_TRUE(font.CreateFont(-11, 0, 0, 0, FW_NORMAL, 0, 0, 0, ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                                NONANTIALIASED_QUALITY, FF_SWISS, L"Arial"));
     CExMenu menu(&font);
     menu.m_ItemList.AddItem(L"HHHH", 7);
     Canvas canvas(120, 60, kBlue);

@@ -30,9 +30,9 @@ TEST(DelayEdit, TypedPauseIsReadAndHeldWithinTheCap)
         {L"65535", 65535},
         {L"65536", 65535},
         {L"70000", 65535},
-        {L"4294967296", 65535},                 // would wrap to 0 in 32 bits
+        {L"4294967296", 65535},                  // would wrap to 0 in 32 bits
         {L"99999999999999999999999999", 65535},  // far beyond any integer
-        {L"-5", 0},                               // pasted past the digits-only filter
+        {L"-5", 0},                              // pasted past the digits-only filter
         {L"12abc34", 12},
     };
     for (const auto& c : cases)
@@ -56,10 +56,10 @@ TEST(NameEdit, ProfileNameMustDifferExactlyFromEveryItem)
         const wchar_t* expected;
     } cases[] = {
         {L"Shooter", L"Shooter"},
-        {L"Game", L"Profile 2"},        // another profile's name: the old name stays
-        {L"Profile 2", L"Profile 2"},   // its own name: unchanged
-        {L"GAME", L"GAME"},             // letter case makes a different name
-        {L"", L""},                     // nothing else is checked
+        {L"Game", L"Profile 2"},       // another profile's name: the old name stays
+        {L"Profile 2", L"Profile 2"},  // its own name: unchanged
+        {L"GAME", L"GAME"},            // letter case makes a different name
+        {L"", L""},                    // nothing else is checked
         {L"[x]=1", L"[x]=1"},
     };
     for (const auto& c : cases) {

@@ -4,14 +4,15 @@
 
 TEST(MarkerFillLength, FullOneStepBelowTheMaximumAndCutAtTheEdge)
 {
-    struct Row { int length, position, minimum, maximum, expected; };
+    struct Row {
+        int length, position, minimum, maximum, expected;
+    };
     const Row rows[] = {
-        {100, 1, 1, 6, 0}, {100, 3, 1, 6, 50}, {100, 5, 1, 6, 100},
-        {100, 6, 1, 6, 100},        // 125 before the cut
-        {208, 7, 1, 11, 138},       // 208 * 6 / 9 = 138.7, truncated
-        {170, 101, 1, 216, 79},     // 170 * 100 / 214 = 79.4
-        {127, 0, 1, 6, 0},          // below the minimum (written by an owner)
-        {50, 2, 1, 2, 50},          // two values only: no division by zero
+        {100, 1, 1, 6, 0},      {100, 3, 1, 6, 50}, {100, 5, 1, 6, 100}, {100, 6, 1, 6, 100},  // 125 before the cut
+        {208, 7, 1, 11, 138},    // 208 * 6 / 9 = 138.7, truncated
+        {170, 101, 1, 216, 79},  // 170 * 100 / 214 = 79.4
+        {127, 0, 1, 6, 0},       // below the minimum (written by an owner)
+        {50, 2, 1, 2, 50},       // two values only: no division by zero
         {50, 1, 1, 2, 0},
     };
     for (const Row& r : rows)

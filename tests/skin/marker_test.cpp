@@ -13,8 +13,7 @@ constexpr COLORREF kTrack = RGB(20, 20, 20);
 constexpr COLORREF kFill = RGB(220, 30, 30);
 constexpr UINT kId = 2045;
 
-template <class Marker>
-class MarkerTest : public ::testing::Test {
+template <class Marker> class MarkerTest : public ::testing::Test {
 protected:
     // The images are cut from (1, 0)-(128, 180) of pictures that are green
     // outside it, as the lighting page cuts its pictures.
@@ -64,7 +63,7 @@ protected:
     void SetUp() override { Make(25, 3, 32, 173, 1, 216); }
 };
 
-} // namespace
+}  // namespace
 
 TEST_F(HorizontalMarker, ClicksAtTheEdgesAndInTheMiddle)
 {
@@ -80,15 +79,15 @@ TEST_F(HorizontalMarker, ClicksAtTheEdgesAndInTheMiddle)
 
 TEST_F(HorizontalMarker, DragTracksEveryMoveAndSettlesOnRelease)
 {
-    Send(WM_MOUSEMOVE, 0, 50, 4);                // no drag yet: ignored
+    Send(WM_MOUSEMOVE, 0, 50, 4);  // no drag yet: ignored
     Send(WM_LBUTTONDOWN, MK_LBUTTON, 10, 4);
     Send(WM_MOUSEMOVE, MK_LBUTTON, 50, 4);
-    Send(WM_MOUSEMOVE, MK_LBUTTON, -30, 4);      // left of the slider
-    Send(WM_MOUSEMOVE, MK_LBUTTON, 250, 40);     // far right, below
+    Send(WM_MOUSEMOVE, MK_LBUTTON, -30, 4);   // left of the slider
+    Send(WM_MOUSEMOVE, MK_LBUTTON, 250, 40);  // far right, below
     Send(WM_LBUTTONUP, 0, 250, 40);
-    EXPECT_EQ(Notifications(), (Notes{{WM_MARKER_TRACK, 3}, {WM_MARKER_TRACK, 1}, {WM_MARKER_TRACK, 6},
-                                      {WM_MARKER_POS, 6}}));
-    Send(WM_LBUTTONUP, 0, 75, 4);                // a press that began elsewhere
+    EXPECT_EQ(Notifications(),
+              (Notes{{WM_MARKER_TRACK, 3}, {WM_MARKER_TRACK, 1}, {WM_MARKER_TRACK, 6}, {WM_MARKER_POS, 6}}));
+    Send(WM_LBUTTONUP, 0, 75, 4);  // a press that began elsewhere
     EXPECT_EQ(Notifications(), (Notes{{WM_MARKER_POS, 4}}));
 }
 
@@ -117,27 +116,27 @@ TEST_F(HorizontalMarker, FillCoversTheColumnsUpToThePosition)
 {
     marker.SetPos(1);
     EXPECT_EQ(WindowPixel(marker.m_hWnd, 0, 4), kTrack);
-    marker.SetPos(3);                            // 50 columns
+    marker.SetPos(3);  // 50 columns
     EXPECT_EQ(WindowPixel(marker.m_hWnd, 49, 4), kFill);
     EXPECT_EQ(WindowPixel(marker.m_hWnd, 50, 4), kTrack);
-    marker.SetPos(6);                            // wider than the slider, cut at its edge
+    marker.SetPos(6);  // wider than the slider, cut at its edge
     EXPECT_EQ(WindowPixel(marker.m_hWnd, 99, 7), kFill);
 }
 
 TEST_F(VerticalMarker, DragPostsThePositionForEveryMoveAndAtTheRelease)
 {
     Send(WM_LBUTTONDOWN, MK_LBUTTON, 3, 169);
-    Send(WM_MOUSEMOVE, MK_LBUTTON, 3, 170);      // the bottom edge
-    Send(WM_MOUSEMOVE, MK_LBUTTON, 3, 85);       // 1 + 215 * 85 / 170
-    Send(WM_MOUSEMOVE, MK_LBUTTON, 3, 1);        // one row below the top
-    Send(WM_LBUTTONUP, 0, 3, -50);               // above the slider
-    EXPECT_EQ(Notifications(), (Notes{{WM_MARKER_POS, 1}, {WM_MARKER_POS, 108}, {WM_MARKER_POS, 214},
-                                      {WM_MARKER_POS, 216}}));
+    Send(WM_MOUSEMOVE, MK_LBUTTON, 3, 170);  // the bottom edge
+    Send(WM_MOUSEMOVE, MK_LBUTTON, 3, 85);   // 1 + 215 * 85 / 170
+    Send(WM_MOUSEMOVE, MK_LBUTTON, 3, 1);    // one row below the top
+    Send(WM_LBUTTONUP, 0, 3, -50);           // above the slider
+    EXPECT_EQ(Notifications(),
+              (Notes{{WM_MARKER_POS, 1}, {WM_MARKER_POS, 108}, {WM_MARKER_POS, 214}, {WM_MARKER_POS, 216}}));
 }
 
 TEST_F(VerticalMarker, FillRisesFromTheBottom)
 {
-    marker.SetPos(108);                          // 170 * 107 / 214 = 85 rows
+    marker.SetPos(108);  // 170 * 107 / 214 = 85 rows
     EXPECT_EQ(WindowPixel(marker.m_hWnd, 3, 169), kFill);
     EXPECT_EQ(WindowPixel(marker.m_hWnd, 3, 85), kFill);
     EXPECT_EQ(WindowPixel(marker.m_hWnd, 3, 84), kTrack);

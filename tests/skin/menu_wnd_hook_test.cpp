@@ -17,7 +17,10 @@ constexpr COLORREF kSelected = RGB(143, 32, 32);
 constexpr COLORREF kBlue = RGB(0, 0, 255);
 constexpr UINT kMenuSizeWindow = 0x01E2;
 
-WNDPROC ProcedureOf(HWND window) { return reinterpret_cast<WNDPROC>(::GetWindowLongPtrW(window, GWLP_WNDPROC)); }
+WNDPROC ProcedureOf(HWND window)
+{
+    return reinterpret_cast<WNDPROC>(::GetWindowLongPtrW(window, GWLP_WNDPROC));
+}
 
 bool IsCaught(HWND window)
 {
@@ -33,8 +36,7 @@ public:
     TestWindow(LPCWSTR className, DWORD style = WS_POPUP)
         : m_hWnd(::CreateWindowExW(WS_EX_TOOLWINDOW, className, L"", style, 1000, 60, 60, 40, nullptr, nullptr,
                                    ::GetModuleHandleW(nullptr), nullptr))
-    {
-    }
+    {}
     ~TestWindow()
     {
         if (::IsWindow(m_hWnd))
@@ -177,9 +179,9 @@ TEST(FlatMenuFrame, OneOuterLineAndTwoInnerLinesAtTheOrigin)
         EXPECT_EQ(canvas.At(10, inset), kBackground);
         EXPECT_EQ(canvas.At(inset, 6), kBackground);
     }
-    EXPECT_EQ(canvas.At(3, 3), kBlue);    // the inside is left alone
+    EXPECT_EQ(canvas.At(3, 3), kBlue);  // the inside is left alone
     EXPECT_EQ(canvas.At(16, 8), kBlue);
-    EXPECT_EQ(canvas.At(20, 0), kBlue);   // and so is everything outside
+    EXPECT_EQ(canvas.At(20, 0), kBlue);  // and so is everything outside
     EXPECT_EQ(canvas.At(0, 12), kBlue);
 }
 

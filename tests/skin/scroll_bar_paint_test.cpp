@@ -4,9 +4,9 @@
 
 #include <gtest/gtest.h>
 
+using scrolltest::Canvas;
 using scrolltest::DecodeSkinPixel;
 using scrolltest::SkinPixel;
-using scrolltest::Canvas;
 
 namespace {
 
@@ -57,8 +57,8 @@ TEST(ScrollBarPaintBlocks, TilingRepeatsFromTheTopLeftAndCutsTheLastBlock)
 
     EXPECT_EQ(At(canvas, 2, 5), (SkinPixel{3, 0, 0, 0}));
     EXPECT_EQ(At(canvas, 14, 17), (SkinPixel{3, 0, 12, 12}));
-    EXPECT_EQ(At(canvas, 4, 18), (SkinPixel{3, 0, 2, 0}));   // second block starts 13 rows down
-    EXPECT_EQ(At(canvas, 4, 34), (SkinPixel{3, 0, 2, 3}));   // third block cut after 4 rows
+    EXPECT_EQ(At(canvas, 4, 18), (SkinPixel{3, 0, 2, 0}));  // second block starts 13 rows down
+    EXPECT_EQ(At(canvas, 4, 34), (SkinPixel{3, 0, 2, 3}));  // third block cut after 4 rows
     EXPECT_EQ(canvas.At(4, 35), kBlank);
     EXPECT_EQ(canvas.At(15, 10), kBlank);
 
@@ -77,8 +77,8 @@ TEST(ScrollBarPaintBlocks, ThumbKeepsSixPixelCapsAndTilesItsMiddle)
     EXPECT_EQ(At(canvas, 3, 10), (SkinPixel{2, 2, 3, 0}));
     EXPECT_EQ(At(canvas, 3, 15), (SkinPixel{2, 2, 3, 5}));
     EXPECT_EQ(At(canvas, 3, 16), (SkinPixel{2, 2, 3, 6}));
-    EXPECT_EQ(At(canvas, 3, 21), (SkinPixel{2, 2, 3, 7}));   // 16 + 4 + 1
-    EXPECT_EQ(At(canvas, 3, 43), (SkinPixel{2, 2, 3, 9}));   // last middle row, tile cut
+    EXPECT_EQ(At(canvas, 3, 21), (SkinPixel{2, 2, 3, 7}));  // 16 + 4 + 1
+    EXPECT_EQ(At(canvas, 3, 43), (SkinPixel{2, 2, 3, 9}));  // last middle row, tile cut
     EXPECT_EQ(At(canvas, 3, 44), (SkinPixel{2, 2, 3, 10}));
     EXPECT_EQ(At(canvas, 12, 49), (SkinPixel{2, 2, 12, 15}));
     EXPECT_EQ(canvas.At(3, 50), kBlank);
@@ -87,7 +87,7 @@ TEST(ScrollBarPaintBlocks, ThumbKeepsSixPixelCapsAndTilesItsMiddle)
     DrawWithEndCaps(canvas.dc, {20, 0, 50, 13}, skin.dc, SkinCellRect(kCells, 6, 0), false);
     EXPECT_EQ(At(canvas, 20, 4), (SkinPixel{6, 0, 0, 4}));
     EXPECT_EQ(At(canvas, 26, 4), (SkinPixel{6, 0, 6, 4}));
-    EXPECT_EQ(At(canvas, 27, 4), (SkinPixel{6, 0, 6, 4}));   // one middle column, repeated
+    EXPECT_EQ(At(canvas, 27, 4), (SkinPixel{6, 0, 6, 4}));  // one middle column, repeated
     EXPECT_EQ(At(canvas, 49, 12), (SkinPixel{6, 0, 12, 12}));
     EXPECT_EQ(canvas.At(20, 13), kBlank);
     EXPECT_EQ(canvas.At(49, 13), kBlank);
@@ -129,15 +129,18 @@ TEST(ScrollBarPainter, FullPaintUsesTheTopSquaresOfTheBarsColumns)
     const BarLayout layout = ComputeBarLayout(100, 13, Values(0, 99, 10, 45), ThumbRule::Drawing);  // thumb 44..56
     ScrollBarPainter(canvas.dc, skin.get(), kCells, true).PaintAll(layout);
 
-    struct Row { int x, y; SkinPixel from; };
+    struct Row {
+        int x, y;
+        SkinPixel from;
+    };
     const Row rows[] = {
-        {2, 0, {0, 0, 2, 0}},    {2, 12, {0, 0, 2, 12}},   // up arrow
-        {2, 13, {3, 0, 2, 0}},   {2, 26, {3, 0, 2, 0}},    // track tiled every 13 rows
-        {2, 43, {3, 0, 2, 4}},
-        {2, 44, {2, 0, 2, 0}},   {2, 50, {2, 0, 2, 7}},    // thumb: top cap, then the square's bottom rows
-        {2, 55, {2, 0, 2, 12}},
-        {2, 56, {3, 0, 2, 0}},   {2, 86, {3, 0, 2, 4}},    // track after, tiled from its own start
-        {2, 87, {1, 0, 2, 0}},   {12, 99, {1, 0, 12, 12}}, // down arrow
+        {2, 0, {0, 0, 2, 0}},   {2, 12, {0, 0, 2, 12}},  // up arrow
+        {2, 13, {3, 0, 2, 0}},  {2, 26, {3, 0, 2, 0}},   // track tiled every 13 rows
+        {2, 43, {3, 0, 2, 4}},  {2, 44, {2, 0, 2, 0}},
+        {2, 50, {2, 0, 2, 7}},  // thumb: top cap, then the square's bottom rows
+        {2, 55, {2, 0, 2, 12}}, {2, 56, {3, 0, 2, 0}},
+        {2, 86, {3, 0, 2, 4}},                             // track after, tiled from its own start
+        {2, 87, {1, 0, 2, 0}},  {12, 99, {1, 0, 12, 12}},  // down arrow
     };
     for (const Row& r : rows)
         EXPECT_EQ(At(canvas, r.x, r.y), r.from) << r.y;
@@ -162,11 +165,11 @@ TEST(ScrollBarPainter, ScrollUpdatesRedrawTrackAndThumbFromWholeCellsOnly)
     const BarLayout layout = ComputeBarLayout(100, 13, Values(0, 99, 50, 50), ThumbRule::Drawing);  // thumb 50..87
     ScrollBarPainter(canvas.dc, skin.get(), kCells, true).RedrawTrackAndThumb(layout);
 
-    EXPECT_EQ(canvas.At(2, 5), kBlank);                        // arrows untouched
+    EXPECT_EQ(canvas.At(2, 5), kBlank);  // arrows untouched
     EXPECT_EQ(canvas.At(2, 95), kBlank);
-    EXPECT_EQ(At(canvas, 2, 28), (SkinPixel{3, 0, 2, 15}));   // track tiled every 16 rows
+    EXPECT_EQ(At(canvas, 2, 28), (SkinPixel{3, 0, 2, 15}));  // track tiled every 16 rows
     EXPECT_EQ(At(canvas, 2, 29), (SkinPixel{3, 0, 2, 0}));
-    EXPECT_EQ(At(canvas, 2, 56), (SkinPixel{2, 0, 2, 6}));    // thumb middle from rows 6..9
+    EXPECT_EQ(At(canvas, 2, 56), (SkinPixel{2, 0, 2, 6}));  // thumb middle from rows 6..9
     EXPECT_EQ(At(canvas, 2, 61), (SkinPixel{2, 0, 2, 7}));
     EXPECT_EQ(At(canvas, 2, 86), (SkinPixel{2, 0, 2, 15}));
 }

@@ -69,14 +69,13 @@ TEST_F(SkinnedBarTest, ThumbDragScrollsLiveAndTheTimerLeavesTheThumbAlone)
     EXPECT_EQ(info.nTrackPos, 96);
     EXPECT_EQ(info.nPos, 0);
 
-    Move(bar, kX + 3, 60);  // no move along the bar: nothing sent
+    Move(bar, kX + 3, 60);                     // no move along the bar: nothing sent
     ::SendMessageW(bar, WM_MOUSELEAVE, 0, 0);  // leaving the bar is no move to (-1, -1)
-    Move(bar, kX, 400);  // past the end
-    Move(bar, kX, -80);  // before the start
+    Move(bar, kX, 400);                        // past the end
+    Move(bar, kX, -80);                        // before the start
     Move(bar, kX, 61);
     Release(bar, kX, 61);
-    EXPECT_EQ(child.Take(), V({{SB_THUMBTRACK, 200}, {SB_THUMBTRACK, 0}, {SB_THUMBTRACK, 98},
-                               {SB_THUMBPOSITION, 98}}));
+    EXPECT_EQ(child.Take(), V({{SB_THUMBTRACK, 200}, {SB_THUMBTRACK, 0}, {SB_THUMBTRACK, 98}, {SB_THUMBPOSITION, 98}}));
     info = BarInfo(bar);
     EXPECT_EQ(info.nPos, 98);
     EXPECT_EQ(info.nTrackPos, -1);
@@ -140,8 +139,8 @@ TEST_F(SkinnedBarTest, HeldTrackPagesUntilTheThumbReachesThePointer)
     ::ClientToScreen(bar, &pointer);
     ASSERT_TRUE(::SetCursorPos(pointer.x, pointer.y));
 
-    Press(bar, kX, 120);                // to 100: thumb at 54..94
-    Fire(bar, IDT_SCROLL_DELAY);        // to 200: thumb at 96..136, under the pointer
+    Press(bar, kX, 120);          // to 100: thumb at 54..94
+    Fire(bar, IDT_SCROLL_DELAY);  // to 200: thumb at 96..136, under the pointer
     Fire(bar, IDT_SCROLL_REPEAT);
     Release(bar, kX, 120);
     EXPECT_EQ(child.Take(), V({{SB_PAGEDOWN, 0}, {SB_PAGEDOWN, 0}}));
@@ -168,7 +167,7 @@ TEST_F(SkinnedBarTest, PartsShowHoverAndPressedLooks)
     Release(bar, kX, 80);
 
     Press(bar, kX, 20);
-    Move(bar, kX, 60);  // from 1 to 97: thumb at 53..93 in its pressed look
+    Move(bar, kX, 60);                                              // from 1 to 97: thumb at 53..93 in its pressed look
     EXPECT_EQ(SkinPixelOf(bar, kX, 70), (SkinPixel{2, 2, kX, 9}));  // middle rows tiled from 59
     EXPECT_EQ(SkinPixelOf(bar, kX, 30).column, 3);
     Release(bar, kX, 60);

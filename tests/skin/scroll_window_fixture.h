@@ -22,7 +22,6 @@
 
 namespace scrolltest {
 
-
 inline SCROLLINFO EmptyScrollInfo(UINT mask)
 {
     SCROLLINFO info{};
@@ -206,13 +205,24 @@ void ScrolledWindow::Scroll(UINT message, int bar, UINT code, UINT position)
     ::GetScrollInfo(m_hWnd, bar, &info);
     int pos = info.nPos;
     switch (code) {
-    case SB_LINEUP: pos -= 1; break;
-    case SB_LINEDOWN: pos += 1; break;
-    case SB_PAGEUP: pos -= static_cast<int>(info.nPage); break;
-    case SB_PAGEDOWN: pos += static_cast<int>(info.nPage); break;
+    case SB_LINEUP:
+        pos -= 1;
+        break;
+    case SB_LINEDOWN:
+        pos += 1;
+        break;
+    case SB_PAGEUP:
+        pos -= static_cast<int>(info.nPage);
+        break;
+    case SB_PAGEDOWN:
+        pos += static_cast<int>(info.nPage);
+        break;
     case SB_THUMBTRACK:
-    case SB_THUMBPOSITION: pos = static_cast<int>(position); break;
-    default: return;
+    case SB_THUMBPOSITION:
+        pos = static_cast<int>(position);
+        break;
+    default:
+        return;
     }
     ::SetScrollPos(m_hWnd, bar, pos, TRUE);  // the system keeps it inside the range
 }

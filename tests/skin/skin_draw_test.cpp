@@ -25,9 +25,12 @@ struct Canvas {
     MemoryDC memory;
 };
 
-COLORREF Gradient(int x, int y) { return RGB(x * 10, y * 10, 100); }
+COLORREF Gradient(int x, int y)
+{
+    return RGB(x * 10, y * 10, 100);
+}
 
-} // namespace
+}  // namespace
 
 TEST(DrawPngWithAlpha, BlendsFromPremultipliedColourRoundedDown)
 {
@@ -92,9 +95,9 @@ TEST(DrawPngWithAlpha, CallersLiteralsReachTheOneSkinsFolder)
     WritePng(dir.file(L"Skins\\Config\\Config.png"), 1, {{9, 99, 199, 255}}, false);
     SetAppDir(dir.path().c_str());
 
-    for (const wchar_t* literal : {L"Skins\\/Config/Config.png", L"skins\\/Config/Config.png",
-                                   L"/skins/config/CONFIG.png", L"\\SKINS\\Config\\config.PNG",
-                                   L"\\skins/Config\\Config.png"}) {
+    for (const wchar_t* literal :
+         {L"Skins\\/Config/Config.png", L"skins\\/Config/Config.png", L"/skins/config/CONFIG.png",
+          L"\\SKINS\\Config\\config.PNG", L"\\skins/Config\\Config.png"}) {
         Canvas canvas(1, 1, kBlue);
         EXPECT_EQ(DrawPngWithAlpha(&canvas.memory.dc, (std::wstring(g_szAppDir) + literal).c_str(), 0, 0), 1)
             << literal;
@@ -141,8 +144,8 @@ TEST(CopyBitmapRect, ReplacingACutDeletesTheEarlierBitmapEvenForEmptyRectangles)
         CopyBitmapRect(&screen, &cut, &source, r.left, r.top, r.right, r.bottom);
 
         BITMAP info{};
-        const bool earlierAlive = ::GetObjectW(earlier, sizeof(info), &info) != 0 && info.bmWidth == 17
-            && info.bmHeight == 3;
+        const bool earlierAlive =
+            ::GetObjectW(earlier, sizeof(info), &info) != 0 && info.bmWidth == 17 && info.bmHeight == 3;
         EXPECT_FALSE(earlierAlive) << r.left << "," << r.top << "," << r.right << "," << r.bottom;
         EXPECT_NE(cut.GetSafeHandle(), nullptr);
     }

@@ -20,14 +20,18 @@ namespace skintest {
 inline void WritePng(const std::wstring& path, int width, const std::vector<Rgba>& pixels, bool alpha)
 {
     const int height = static_cast<int>(pixels.size()) / width;
-    ASSERT_TRUE(WritePngFile(path, width, height,
-                             [&](int x, int y) { return pixels[static_cast<size_t>(y * width + x)]; }, alpha));
+    ASSERT_TRUE(WritePngFile(
+        path, width, height, [&](int x, int y) { return pixels[static_cast<size_t>(y * width + x)]; }, alpha));
 }
 
 // A memory device context over a screen-format bitmap; `Own` selects one
 // in for the object's lifetime.
 struct MemoryDC {
-    explicit MemoryDC(HBITMAP bitmap) { dc.CreateCompatibleDC(nullptr); previous = ::SelectObject(dc, bitmap); }
+    explicit MemoryDC(HBITMAP bitmap)
+    {
+        dc.CreateCompatibleDC(nullptr);
+        previous = ::SelectObject(dc, bitmap);
+    }
     ~MemoryDC() { ::SelectObject(dc, previous); }
     COLORREF At(int x, int y) const { return ::GetPixel(dc, x, y); }
     CDC dc;
@@ -35,8 +39,7 @@ struct MemoryDC {
 };
 
 // A screen-format bitmap coloured by `colourAt(x, y)`.
-template <class ColourAt>
-void PaintBitmap(CBitmap& bitmap, int width, int height, ColourAt colourAt)
+template <class ColourAt> void PaintBitmap(CBitmap& bitmap, int width, int height, ColourAt colourAt)
 {
     CClientDC screen(nullptr);
     bitmap.CreateCompatibleBitmap(&screen, width, height);
@@ -53,9 +56,16 @@ inline SIZE BitmapSize(const CBitmap& bitmap)
     return {info.bmWidth, info.bmHeight};
 }
 
-inline LPARAM Packed(int x, int y) { return MAKELPARAM(static_cast<WORD>(x), static_cast<WORD>(y)); }
+inline LPARAM Packed(int x, int y)
+{
+    return MAKELPARAM(static_cast<WORD>(x), static_cast<WORD>(y));
+}
 
-struct Posted { UINT message; WPARAM wParam; LPARAM lParam; };
+struct Posted {
+    UINT message;
+    WPARAM wParam;
+    LPARAM lParam;
+};
 
 // A visible, active, frameless top-level window at a fixed screen place, so
 // its client origin is (kLeft, kTop). Keeps the WM_COMMANDs it receives.
@@ -66,8 +76,7 @@ public:
 
     ParentWindow()
     {
-        CreateEx(WS_EX_TOPMOST, nullptr, L"skin test", WS_POPUP | WS_VISIBLE, kLeft, kTop, 400, 300,
-                 nullptr, nullptr);
+        CreateEx(WS_EX_TOPMOST, nullptr, L"skin test", WS_POPUP | WS_VISIBLE, kLeft, kTop, 400, 300, nullptr, nullptr);
         ::SetForegroundWindow(m_hWnd);
         ::SetActiveWindow(m_hWnd);
         Pump();
@@ -106,4 +115,4 @@ inline COLORREF WindowPixel(HWND window, int x, int y)
     return colour;
 }
 
-} // namespace skintest
+}  // namespace skintest

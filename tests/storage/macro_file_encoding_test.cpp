@@ -57,10 +57,11 @@ TEST_F(MacroFileEncodingTest, LoopCountIsNormalisedIntoTheFirstTwoBytes)
 
 TEST_F(MacroFileEncodingTest, EmptyAndNegativeLineCounts)
 {
-    WriteStore(L"[MacroName]\r\nMacroCount=3\r\n0=empty\r\n1=negative\r\n2=one\r\n"
-               L"[empty]\r\nMacroLoopTimes=5\r\nItemCount=0\r\n"
-               L"[negative]\r\nMacroLoopTimes=5\r\nItemCount=-1\r\n"
-               L"[one]\r\nMacroLoopTimes=2\r\nItemCount=2\r\nItem0=A   Dn\r\nItem1=50 ms\r\n");
+    WriteStore(
+        L"[MacroName]\r\nMacroCount=3\r\n0=empty\r\n1=negative\r\n2=one\r\n"
+        L"[empty]\r\nMacroLoopTimes=5\r\nItemCount=0\r\n"
+        L"[negative]\r\nMacroLoopTimes=5\r\nItemCount=-1\r\n"
+        L"[one]\r\nMacroLoopTimes=2\r\nItemCount=2\r\nItem0=A   Dn\r\nItem1=50 ms\r\n");
     const auto records = Encode(kManagerMacroEncoding);
     EXPECT_EQ(records[0], (std::array<uint8_t, kDeviceRecordSize>{})) << "an empty macro is 128 zero bytes";
     EXPECT_EQ(records[1][1], 5);
@@ -89,11 +90,13 @@ TEST_F(MacroFileEncodingTest, NamesPastTheTwelfthAreNeverEncoded)
 TEST_F(MacroFileEncodingTest, HugeCountsInTheFileAreBounded)
 {
     // Without bounds these counts would read two billion keys.
-    WriteStore(L"[MacroName]\r\nMacroCount=2000000000\r\n0=m\r\n"
-               L"[m]\r\nItemCount=2000000000\r\nItem0=A   Dn\r\nItem1=A   Up\r\n");
+    WriteStore(
+        L"[MacroName]\r\nMacroCount=2000000000\r\n0=m\r\n"
+        L"[m]\r\nItemCount=2000000000\r\nItem0=A   Dn\r\nItem1=A   Up\r\n");
     const auto records = Encode();
     EXPECT_EQ(m_requested.size(), 12u);
-    EXPECT_EQ((Bytes(records[0].begin(), records[0].begin() + 8)), (Bytes{0x00, 0x01, 0x01, 0x04, 0x81, 0x04, 0x00, 0x00}));
+    EXPECT_EQ((Bytes(records[0].begin(), records[0].begin() + 8)),
+              (Bytes{0x00, 0x01, 0x01, 0x04, 0x81, 0x04, 0x00, 0x00}));
 }
 
 TEST_F(MacroFileEncodingTest, MissingFileOrEmptyListChangesNothing)
@@ -107,7 +110,8 @@ TEST_F(MacroFileEncodingTest, MissingFileOrEmptyListChangesNothing)
 
 TEST_F(MacroFileEncodingTest, KeepsNamesInAnyScript)
 {
-    WriteStore(L"[MacroName]\r\nMacroCount=1\r\n0=宏_1\r\n[宏_1]\r\nMacroLoopTimes=3\r\nItemCount=1\r\nItem0=A   Up\r\n");
+    WriteStore(
+        L"[MacroName]\r\nMacroCount=1\r\n0=宏_1\r\n[宏_1]\r\nMacroLoopTimes=3\r\nItemCount=1\r\nItem0=A   Up\r\n");
     const auto records = Encode();
     EXPECT_EQ(records[0][1], 3);
     EXPECT_EQ(records[0][2], 0x81);

@@ -46,7 +46,8 @@ protected:
         WriteBinaryFile(Path(name), bytes.data(), bytes.size());
     }
 
-    void WriteProfileList(const std::wstring& current, const std::wstring& count, const std::vector<std::wstring>& items)
+    void WriteProfileList(const std::wstring& current, const std::wstring& count,
+                          const std::vector<std::wstring>& items)
     {
         std::wstring text = L"[Profile]\r\nCurProfileName=" + current + L"\r\nItemCount=" + count + L"\r\n";
         for (size_t i = 0; i < items.size(); ++i)
@@ -56,8 +57,9 @@ protected:
 
     void WriteOneMacroStore()
     {
-        WriteUtf16File(Path(L"record.ini"), L"[MacroName]\r\nMacroCount=1\r\n0=m\r\n"
-                                            L"[m]\r\nMacroLoopTimes=2\r\nItemCount=1\r\nItem0=A   Dn\r\n");
+        WriteUtf16File(Path(L"record.ini"),
+                       L"[MacroName]\r\nMacroCount=1\r\n0=m\r\n"
+                       L"[m]\r\nMacroLoopTimes=2\r\nItemCount=1\r\nItem0=A   Dn\r\n");
     }
 
     bool Logged(const std::wstring& text) const
@@ -268,8 +270,8 @@ TEST_F(ProfileStoreTest, CaptionsRoundTripInTheLanguageSectionInAnyScript)
     bool hasMark = false;
     ReadUtf16File(Path(L"str0.ini"), &hasMark);
     EXPECT_TRUE(hasMark) << "a caption file the program creates is Unicode";
-    const std::vector<std::wstring> expected = {L"[Setting-EN]", L"Item1=左键", L"Item2=Menü", L"Item3=Scroll", L"Item4=Fn",
-                                                L"Item5=狙擊鍵", L"Item6=DPI +", L"Item7=DPI -"};
+    const std::vector<std::wstring> expected = {L"[Setting-EN]", L"Item1=左键",   L"Item2=Menü",  L"Item3=Scroll",
+                                                L"Item4=Fn",     L"Item5=狙擊鍵", L"Item6=DPI +", L"Item7=DPI -"};
     EXPECT_EQ(IniFileLines(Path(L"str0.ini")), expected);
 
     CProfileStore reader{&TestModulePath};

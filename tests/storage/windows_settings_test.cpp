@@ -15,8 +15,8 @@ namespace {
 struct Call {
     UINT action;
     UINT uiParam;
-    INT_PTR pvValue;              // the pointer argument as a number
-    std::array<int, 3> triple;    // what it points to, for SPI_SETMOUSE
+    INT_PTR pvValue;            // the pointer argument as a number
+    std::array<int, 3> triple;  // what it points to, for SPI_SETMOUSE
     UINT winIni;
 };
 
@@ -93,9 +93,9 @@ TEST_F(WindowsSettingsTest, EveryFailureIsReportedAndTheRestStillRuns)
     ApplyWindowsSettings();
     SetDebugSink(previous);
     EXPECT_EQ(g_calls.size(), 4u);
-    EXPECT_EQ(texts, (std::vector<std::wstring>{L"SETMOUSE failed.\n", L"SETMOUSESPEED failed.\n",
-                                                L"SETWHEELSCROLLLINES failed.\n",
-                                                L"SPI_SETDOUBLECLICKTIME failed.\n"}));
+    EXPECT_EQ(texts,
+              (std::vector<std::wstring>{L"SETMOUSE failed.\n", L"SETMOUSESPEED failed.\n",
+                                         L"SETWHEELSCROLLLINES failed.\n", L"SPI_SETDOUBLECLICKTIME failed.\n"}));
 }
 
 // Through the real function: what Windows reports back afterwards. (The

@@ -27,8 +27,8 @@ bool FindPngEncoder(CLSID* clsid)
 
 }  // namespace
 
-bool WritePngFile(const std::wstring& path, int width, int height,
-                  const std::function<Rgba(int x, int y)>& pixelAt, bool alpha)
+bool WritePngFile(const std::wstring& path, int width, int height, const std::function<Rgba(int x, int y)>& pixelAt,
+                  bool alpha)
 {
     CLSID png;
     if (!EnsureGdiplusStarted() || !FindPngEncoder(&png))

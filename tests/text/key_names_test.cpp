@@ -7,7 +7,10 @@
 
 namespace {
 
-std::wstring Str(const CString& s) { return s.str(); }
+std::wstring Str(const CString& s)
+{
+    return s.str();
+}
 
 bool IsNamedUsage(int usage)
 {
@@ -45,8 +48,8 @@ TEST(KeyNames, TheTwoLookupsDifferOnlyWhereIntended)
     EXPECT_EQ(MacroKeyNameToHidUsage(L"Left GUI"), 0xE3);
     EXPECT_EQ(MacroKeyNameToHidUsage(L"Left Windows"), 0xE3);
 
-    for (const wchar_t* unknown : {L"", L"a", L"enter", L"Enter ", L"Select", L"Execute", L"Help",
-                                   L"Button 4", L"Button 5", L"N/A"}) {
+    for (const wchar_t* unknown :
+         {L"", L"a", L"enter", L"Enter ", L"Select", L"Execute", L"Help", L"Button 4", L"Button 5", L"N/A"}) {
         EXPECT_EQ(KeyNameToHidUsage(unknown), 0) << unknown;
         EXPECT_EQ(MacroKeyNameToHidUsage(unknown), 0) << unknown;
     }
@@ -76,8 +79,7 @@ TEST(KeyNames, UsagesOfTheKeyboardPageLandmarks)
 
 TEST(KeyNames, EveryCapturedKeyNameReachesTheMouseTheSameWayInBothLookups)
 {
-    const std::set<std::wstring> withoutUsage = {L"Select", L"Execute", L"Help", L"Button 4",
-                                                 L"Button 5"};
+    const std::set<std::wstring> withoutUsage = {L"Select", L"Execute", L"Help", L"Button 4", L"Button 5"};
     int named = 0;
     for (uint32_t code = 0; code <= 0x1FF; ++code) {
         const CString name = GetKeyStr(code);

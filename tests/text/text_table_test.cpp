@@ -8,7 +8,10 @@
 
 namespace {
 
-std::wstring Text(const CTextTable& table, int id) { return table.Get(id).str(); }
+std::wstring Text(const CTextTable& table, int id)
+{
+    return table.Get(id).str();
+}
 
 CTextTable Loaded(const wchar_t* code)
 {
@@ -42,8 +45,8 @@ TEST(TextTable, CodesAreComparedWholeAndCaseSensitively)
     EXPECT_EQ(Text(en, 0), L"Setting-EN");
     EXPECT_EQ(Text(en, 11), L"Apply");
 
-    for (const wchar_t* code : {L"", L"en", L"En", L" EN", L"EN ", L"E", L"ENG", L"chs", L"Cht",
-                                L"de", L"CH", L"CHSCHT"})
+    for (const wchar_t* code :
+         {L"", L"en", L"En", L" EN", L"EN ", L"E", L"ENG", L"chs", L"Cht", L"de", L"CH", L"CHSCHT"})
         EXPECT_TRUE(AllEmpty(Loaded(code))) << '"' << code << '"';
 }
 
@@ -82,8 +85,10 @@ TEST(TextTable, EveryTextIdHasATextInEveryLanguageAndNoOtherIdDoes)
 
 TEST(TextTable, ButtonLabelsAreTheWordABlankAndTheNumber)
 {
-    const std::pair<const wchar_t*, const wchar_t*> words[] = {
-        {L"EN", L"Button "}, {L"CHS", L"按钮 "}, {L"CHT", L"按鍵 "}, {L"DE", L"Taste "}};
+    const std::pair<const wchar_t*, const wchar_t*> words[] = {{L"EN", L"Button "},
+                                                               {L"CHS", L"按钮 "},
+                                                               {L"CHT", L"按鍵 "},
+                                                               {L"DE", L"Taste "}};
     for (const auto& [code, word] : words) {
         const CTextTable table = Loaded(code);
         for (int n = 1; n <= 12; ++n)

@@ -86,7 +86,8 @@ TEST_F(DefaultDataTest, EveryCaptionFileHoldsTheDefaultCaptionsOfEveryLanguage)
 {
     CopyBuiltData();
     m_store.LoadCurrentProfile();
-    EXPECT_EQ(IniFileLines(m_folder.file(L"str.ini")).at(1), L"CurProfileName=" + ShippedProfileName(RV417_LANGUAGE_W).str());
+    EXPECT_EQ(IniFileLines(m_folder.file(L"str.ini")).at(1),
+              L"CurProfileName=" + ShippedProfileName(RV417_LANGUAGE_W).str());
     for (const wchar_t* file : {L"str.ini", L"str0.ini", L"str5.ini"}) {
         for (const wchar_t* code : {L"EN", L"CHS", L"CHT", L"DE"}) {
             g_TextTable.Load(code);

@@ -22,8 +22,7 @@ public:
     ProgramModule()
         : m_module(LoadLibraryExW((std::wstring(RV417_BIN_DIR_W) + L"\\RV417 TALVEN.exe").c_str(), nullptr,
                                   LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE))
-    {
-    }
+    {}
     ~ProgramModule()
     {
         if (m_module) {
@@ -201,4 +200,4 @@ TEST_F(ScrollBarCells, CornerIsFlatAndArrowGlyphsSitInTheTopSquare)
     }
 }
 
-} // namespace
+}  // namespace

@@ -182,7 +182,8 @@ TEST(SkinImages, EveryPictureIsThereWithItsSizeDepthAndLetterCase)
         std::size_t start = 0;
         while (start < e.path.size()) {
             const std::size_t slash = e.path.find(L'/', start);
-            const std::wstring part = e.path.substr(start, slash == std::wstring::npos ? std::wstring::npos : slash - start);
+            const std::wstring part =
+                e.path.substr(start, slash == std::wstring::npos ? std::wstring::npos : slash - start);
             prefix += (prefix.empty() ? L"" : L"/") + part;
             EXPECT_EQ(nameOnDisk(inProgramFolder(prefix)), part);
             start = slash == std::wstring::npos ? e.path.size() : slash + 1;
@@ -261,9 +262,10 @@ TEST(SkinImages, PagesEndInThePanelColour)
     ASSERT_TRUE(panel.loaded());
     const Colour flat = panel.at(0, 0);
     EXPECT_EQ(panel.at(246, 562), flat);
-    for (const wchar_t* page : {L"Skins/DPISetting/BK_DPISetting.png", L"Skins/Lighting/BK_Lighting.png",
-                                L"Skins/USBReportRate/BK_USBReportRate.png", L"Skins/MouseAttribute/BK_MouseAttribute.png",
-                                L"Skins/MouseAttribute/BK_ScrollSpeed.png", L"Skins/AngleSnap/BK_AngleSnap.png"}) {
+    for (const wchar_t* page :
+         {L"Skins/DPISetting/BK_DPISetting.png", L"Skins/Lighting/BK_Lighting.png",
+          L"Skins/USBReportRate/BK_USBReportRate.png", L"Skins/MouseAttribute/BK_MouseAttribute.png",
+          L"Skins/MouseAttribute/BK_ScrollSpeed.png", L"Skins/AngleSnap/BK_AngleSnap.png"}) {
         SCOPED_TRACE(page);
         const Picture p(page);
         ASSERT_TRUE(p.loaded());
@@ -377,4 +379,4 @@ TEST(SkinImages, SpeedLevelsLightUpToTheirOwnWedge)
     }
 }
 
-} // namespace
+}  // namespace

@@ -228,7 +228,8 @@ TEST_F(BuildingBlocks, StrokeLettersStayInsideTheirMeasuredBox)
 
 TEST(Curves, SplinePassesThroughItsPointsAndArcsEndWhereAsked)
 {
-    const std::vector<PointF> through{PointF(0.0f, 0.0f), PointF(10.0f, 5.0f), PointF(20.0f, 0.0f), PointF(30.0f, 8.0f)};
+    const std::vector<PointF> through{PointF(0.0f, 0.0f), PointF(10.0f, 5.0f), PointF(20.0f, 0.0f),
+                                      PointF(30.0f, 8.0f)};
     const auto curve = splineThrough(through);
     for (const PointF& p : through) {
         bool hit = false;
@@ -244,4 +245,4 @@ TEST(Curves, SplinePassesThroughItsPointsAndArcsEndWhereAsked)
     EXPECT_NEAR(arc.back().Y, 5.0f, 1e-4f);
 }
 
-} // namespace
+}  // namespace

@@ -68,8 +68,7 @@ RectF inset(const RectF& r, float by)
 
 // Builds a rounded face's outline and the outline one pixel inside it, and
 // hands both to `use`.
-template <class Use>
-void WithFacePaths(const RectF& r, float radius, Use&& use)
+template <class Use> void WithFacePaths(const RectF& r, float radius, Use&& use)
 {
     Gdiplus::GraphicsPath outer;
     addRoundedRect(outer, r, radius);
@@ -97,7 +96,7 @@ void drawBar(Canvas& canvas)
     canvas.shade(RectF(0.0f, 0.0f, 3.0f, r.Height), vertical(0.0f, r.Height, pal::kRedHi, pal::kCrimson));
 }
 
-} // namespace
+}  // namespace
 
 void drawFace(Canvas& canvas, const RectF& r, float radius, ButtonState state)
 {
@@ -116,8 +115,8 @@ void drawConfigButton(Canvas& canvas, ButtonState state)
 {
     drawBottomButton(canvas, state);
     // Stacked profiles: three offset rounded bars in x 6-20.
-    const Rgba ink = state == ButtonState::Normal || state == ButtonState::Disabled ? Rgba(pal::kGlyph)
-                                                                                    : Rgba(pal::kWhite);
+    const Rgba ink =
+        state == ButtonState::Normal || state == ButtonState::Disabled ? Rgba(pal::kGlyph) : Rgba(pal::kWhite);
     const Rgba dim(ink.r, ink.g, ink.b, 150);
     fillRoundedRect(canvas, RectF(9.0f, 9.0f, 11.0f, 3.0f), 1.5f, dim);
     fillRoundedRect(canvas, RectF(7.5f, 13.5f, 11.0f, 3.0f), 1.5f, ink);
@@ -153,7 +152,8 @@ void drawMinimizeTile(Canvas& canvas, bool over)
 void drawHelpTile(Canvas& canvas, bool over)
 {
     drawTile(canvas, over, pal::kHoverTop);
-    drawTextCentred(canvas, "?", PointF(7.5f, 7.5f), TextStyle{11.0f, 1.5f}, over ? Rgba(pal::kWhite) : Rgba(pal::kGlyph));
+    drawTextCentred(canvas, "?", PointF(7.5f, 7.5f), TextStyle{11.0f, 1.5f},
+                    over ? Rgba(pal::kWhite) : Rgba(pal::kGlyph));
 }
 
 void drawItemBar(Canvas& canvas)
@@ -167,8 +167,9 @@ void drawMacroManagerBar(Canvas& canvas)
     drawBar(canvas);
     // "Open window": a square with an arrow leaving its top-right corner.
     const Rgba ink(pal::kGlyph);
-    strokePolyline(canvas, {PointF(225.5f, 13.75f), PointF(219.75f, 13.75f), PointF(219.75f, 25.25f),
-                            PointF(231.25f, 25.25f), PointF(231.25f, 19.5f)},
+    strokePolyline(canvas,
+                   {PointF(225.5f, 13.75f), PointF(219.75f, 13.75f), PointF(219.75f, 25.25f), PointF(231.25f, 25.25f),
+                    PointF(231.25f, 19.5f)},
                    1.5f, ink);
     strokeLine(canvas, PointF(224.5f, 20.5f), PointF(232.5f, 12.5f), 1.5f, ink);
     strokePolyline(canvas, {PointF(228.0f, 12.25f), PointF(232.75f, 12.25f), PointF(232.75f, 17.0f)}, 1.5f, ink);
@@ -213,7 +214,8 @@ void drawListButton(Canvas& canvas, bool over)
         WithFacePaths(r, kButtonRadius, [&](Gdiplus::GraphicsPath& outer, Gdiplus::GraphicsPath& inner) {
             fillPath(canvas, outer, Rgba(Rgb{0xB0, 0x34, 0x34}));
             fillPath(canvas, inner, Rgba(pal::kRedMid));
-            fillRect(canvas, RectF(kButtonRadius, 0.0f, r.Width - 2 * kButtonRadius, 1.0f), Rgba(Rgb{0xE8, 0x6A, 0x6A}));
+            fillRect(canvas, RectF(kButtonRadius, 0.0f, r.Width - 2 * kButtonRadius, 1.0f),
+                     Rgba(Rgb{0xE8, 0x6A, 0x6A}));
         });
     } else {
         drawFace(canvas, r, kButtonRadius, ButtonState::Normal);
@@ -236,4 +238,4 @@ void drawRecordButton(Canvas& canvas, bool recording)
     canvas.repeatColumn(88, 89, canvas.width() - 1);
 }
 
-} // namespace skingen
+}  // namespace skingen

@@ -23,7 +23,7 @@ void writePixel(std::uint8_t* p, Rgba c)
     p[3] = c.a;
 }
 
-} // namespace
+}  // namespace
 
 Canvas::Canvas(int width, int height)
     : m_width(width), m_height(height),
@@ -65,7 +65,9 @@ void Canvas::shade(const Gdiplus::GraphicsPath& area, const Shader& shader)
 
     m_graphics->Flush(Gdiplus::FlushIntentionSync);
     BitmapBits maskBits(mask, Gdiplus::ImageLockModeRead, kFormat);
-    BitmapBits bits(*m_bitmap, static_cast<Gdiplus::ImageLockMode>(Gdiplus::ImageLockModeRead | Gdiplus::ImageLockModeWrite), kFormat);
+    BitmapBits bits(*m_bitmap,
+                    static_cast<Gdiplus::ImageLockMode>(Gdiplus::ImageLockModeRead | Gdiplus::ImageLockModeWrite),
+                    kFormat);
     for (int y = y0; y < y1; ++y) {
         const std::uint8_t* maskRow = maskBits.row(y - y0);
         std::uint8_t* row = bits.row(y);
@@ -91,7 +93,9 @@ void Canvas::shade(const Gdiplus::RectF& area, const Shader& shader)
 void Canvas::repeatColumn(int from, int first, int last)
 {
     m_graphics->Flush(Gdiplus::FlushIntentionSync);
-    BitmapBits bits(*m_bitmap, static_cast<Gdiplus::ImageLockMode>(Gdiplus::ImageLockModeRead | Gdiplus::ImageLockModeWrite), kFormat);
+    BitmapBits bits(*m_bitmap,
+                    static_cast<Gdiplus::ImageLockMode>(Gdiplus::ImageLockModeRead | Gdiplus::ImageLockModeWrite),
+                    kFormat);
     for (int y = 0; y < m_height * kScale; ++y) {
         std::uint8_t* row = bits.row(y);
         const std::uint8_t* source = row + 4 * from * kScale;
@@ -104,7 +108,9 @@ void Canvas::repeatColumn(int from, int first, int last)
 void Canvas::repeatRow(int from, int first, int last)
 {
     m_graphics->Flush(Gdiplus::FlushIntentionSync);
-    BitmapBits bits(*m_bitmap, static_cast<Gdiplus::ImageLockMode>(Gdiplus::ImageLockModeRead | Gdiplus::ImageLockModeWrite), kFormat);
+    BitmapBits bits(*m_bitmap,
+                    static_cast<Gdiplus::ImageLockMode>(Gdiplus::ImageLockModeRead | Gdiplus::ImageLockModeWrite),
+                    kFormat);
     const std::size_t rowBytes = static_cast<std::size_t>(4 * m_width * kScale);
     for (int row = first; row <= last; ++row) {
         for (int sub = 0; sub < kScale; ++sub) {
@@ -140,11 +146,12 @@ Pixels Canvas::resolve()
                 continue;
             }
             auto channel = [alpha](long sum) { return static_cast<std::uint8_t>((sum + alpha / 2) / alpha); };
-            out.set(x, y, {channel(red), channel(green), channel(blue),
-                           static_cast<std::uint8_t>((alpha + kSamples / 2) / kSamples)});
+            out.set(x, y,
+                    {channel(red), channel(green), channel(blue),
+                     static_cast<std::uint8_t>((alpha + kSamples / 2) / kSamples)});
         }
     }
     return out;
 }
 
-} // namespace skingen
+}  // namespace skingen

@@ -49,4 +49,4 @@ private:
     std::unique_ptr<Gdiplus::Graphics> m_graphics;
 };
 
-} // namespace skingen
+}  // namespace skingen

@@ -15,7 +15,7 @@ struct Placed {
     int x, y;
 };
 
-} // namespace
+}  // namespace
 
 Pixels contactSheet(const std::vector<const Pixels*>& pictures)
 {
@@ -55,4 +55,4 @@ Pixels contactSheet(const std::vector<const Pixels*>& pictures)
     return sheet;
 }
 
-} // namespace skingen
+}  // namespace skingen

@@ -11,4 +11,4 @@ namespace skingen {
 // Lays the pictures out in rows on a checkerboard that shows transparency.
 Pixels contactSheet(const std::vector<const Pixels*>& pictures);
 
-} // namespace skingen
+}  // namespace skingen

@@ -12,7 +12,7 @@ float distance(PointF a, PointF b)
     return std::hypot(b.X - a.X, b.Y - a.Y);
 }
 
-} // namespace
+}  // namespace
 
 void appendBezier(std::vector<PointF>& out, PointF c1, PointF c2, PointF end)
 {
@@ -54,4 +54,4 @@ std::vector<PointF> mirroredX(const std::vector<PointF>& points, float axis)
     return out;
 }
 
-} // namespace skingen
+}  // namespace skingen

@@ -16,4 +16,4 @@ std::vector<PointF> splineThrough(const std::vector<PointF>& points);
 
 std::vector<PointF> mirroredX(const std::vector<PointF>& points, float axis);
 
-} // namespace skingen
+}  // namespace skingen

@@ -47,7 +47,7 @@ void drawKeycap(Canvas& canvas, const RectF& r, float radius, Rgba edge, float e
     frameRoundedRect(canvas, top, radius * 0.7f, edgeWidth / 2, Rgba(pal::kLine));
 }
 
-} // namespace
+}  // namespace
 
 void drawProfileList(Canvas& canvas)
 {
@@ -120,4 +120,4 @@ void drawKeyCapture(Canvas& canvas)
     frameRect(canvas, whole(canvas), Rgba(pal::kLine));
 }
 
-} // namespace skingen
+}  // namespace skingen

@@ -11,4 +11,4 @@ void drawMacroManager(Canvas& canvas);  // 495 x 439
 void drawMacroPick(Canvas& canvas);     // 392 x 296
 void drawKeyCapture(Canvas& canvas);    // 392 x 296
 
-} // namespace skingen
+}  // namespace skingen

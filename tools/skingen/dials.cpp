@@ -51,8 +51,8 @@ double distanceTo(const Sector& s, double dx, double dy)
 }
 
 // Fills a sector with a colour per point and an optional soft glow round it.
-void paintSector(Canvas& canvas, PointF centre, const Sector& s, const std::function<Rgb(double angle, double r)>& colour,
-                 float glowWidth, std::uint8_t glowAlpha)
+void paintSector(Canvas& canvas, PointF centre, const Sector& s,
+                 const std::function<Rgb(double angle, double r)>& colour, float glowWidth, std::uint8_t glowAlpha)
 {
     canvas.shade(RectF(0.0f, 0.0f, static_cast<float>(canvas.width()), static_cast<float>(canvas.height())),
                  [=](double x, double y) {
@@ -100,32 +100,35 @@ Rgb dimShade(double r, float inner, float outer)
     return mix(pal::kFaceBottom, pal::kFaceTop, t);
 }
 
-} // namespace
+}  // namespace
 
 void drawRateRingTrack(Canvas& canvas, PointF centre)
 {
     for (int quarter = 0; quarter < 4; ++quarter) {
-        paintSector(canvas, centre, quarterSector(quarter, kRingInner, kRingOuter),
-                    [](double, double r) { return dimShade(r, kRingInner, kRingOuter); }, 0.0f, 0);
+        paintSector(
+            canvas, centre, quarterSector(quarter, kRingInner, kRingOuter),
+            [](double, double r) { return dimShade(r, kRingInner, kRingOuter); }, 0.0f, 0);
     }
 }
 
 void drawRateQuarter(Canvas& canvas, RateQuarter quarter)
 {
     const PointF centre(64.0f, 61.0f);
-    paintSector(canvas, centre, quarterSector(static_cast<int>(quarter), kRingInner, kRingOuter),
-                [](double, double r) {
-                    const double t = std::clamp((r - kRingInner) / (kRingOuter - kRingInner), 0.0, 1.0);
-                    return mix(pal::kCrimson, pal::kRedHi, 0.15 + 0.85 * t);
-                },
-                3.0f, 90);
+    paintSector(
+        canvas, centre, quarterSector(static_cast<int>(quarter), kRingInner, kRingOuter),
+        [](double, double r) {
+            const double t = std::clamp((r - kRingInner) / (kRingOuter - kRingInner), 0.0, 1.0);
+            return mix(pal::kCrimson, pal::kRedHi, 0.15 + 0.85 * t);
+        },
+        3.0f, 90);
 }
 
 void drawSpeedDialTrack(Canvas& canvas, PointF centre)
 {
     for (int level = 1; level <= 11; ++level) {
-        paintSector(canvas, centre, levelSector(level),
-                    [](double, double r) { return dimShade(r, kDialInner, kDialOuter); }, 0.0f, 0);
+        paintSector(
+            canvas, centre, levelSector(level), [](double, double r) { return dimShade(r, kDialInner, kDialOuter); },
+            0.0f, 0);
     }
     Gdiplus::GraphicsPath hub;
     addEllipse(hub, centre, 4.0f, 4.0f);
@@ -145,13 +148,14 @@ void drawSpeedLevel(Canvas& canvas, int level)
     const float slowEnd = 180.0f;
     const float litEnd = levelSector(level).from;
     for (int n = 1; n <= level; ++n) {
-        paintSector(canvas, centre, levelSector(n),
-                    [=](double angle, double) {
-                        const double t = level == 1 ? 1.0 : std::clamp((slowEnd - angle) / (slowEnd - litEnd), 0.0, 1.0);
-                        return mix(pal::kCrimsonDark, pal::kRedHi, 0.25 + 0.75 * t);
-                    },
-                    0.0f, 0);
+        paintSector(
+            canvas, centre, levelSector(n),
+            [=](double angle, double) {
+                const double t = level == 1 ? 1.0 : std::clamp((slowEnd - angle) / (slowEnd - litEnd), 0.0, 1.0);
+                return mix(pal::kCrimsonDark, pal::kRedHi, 0.25 + 0.75 * t);
+            },
+            0.0f, 0);
     }
 }
 
-} // namespace skingen
+}  // namespace skingen

@@ -20,4 +20,4 @@ void drawSpeedDialTrack(Canvas& canvas, Gdiplus::PointF centre);
 // Levels 1..level lit, on a 142 x 83 transparent picture.
 void drawSpeedLevel(Canvas& canvas, int level);
 
-} // namespace skingen
+}  // namespace skingen

@@ -46,7 +46,7 @@ float drawWordmark(Canvas& canvas, PointF topLeft, const TextStyle& style)
     return gap + textWidth(kModel, style);
 }
 
-} // namespace
+}  // namespace
 
 void drawLogo(Canvas& canvas)
 {
@@ -69,7 +69,8 @@ void drawStageMark(Canvas& canvas)
         const float left = 8.0f + 27.0f * static_cast<float>(i);
         const float height = 16.0f + 40.0f * t;
         const RectF bar(left, 58.0f - height, 20.0f, height);
-        const Rgb colour = t < 0.5f ? mix(kDim, pal::kCrimson, t * 2.0f) : mix(pal::kCrimson, pal::kRedHi, t * 2.0f - 1.0f);
+        const Rgb colour =
+            t < 0.5f ? mix(kDim, pal::kCrimson, t * 2.0f) : mix(pal::kCrimson, pal::kRedHi, t * 2.0f - 1.0f);
         if (i == 6) {
             Gdiplus::GraphicsPath halo;
             addRoundedRect(halo, RectF(bar.X - 3, bar.Y - 3, bar.Width + 6, bar.Height + 3), 6.0f);
@@ -149,4 +150,4 @@ void drawIcon(Canvas& canvas)
     }
 }
 
-} // namespace skingen
+}  // namespace skingen

@@ -12,4 +12,4 @@ void drawSplash(Canvas& canvas);     // 480 x 270
 // The icon at one of its sizes (square canvas).
 void drawIcon(Canvas& canvas);
 
-} // namespace skingen
+}  // namespace skingen

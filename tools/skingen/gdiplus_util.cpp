@@ -91,7 +91,7 @@ private:
     IStream* m_stream = nullptr;
 };
 
-} // namespace
+}  // namespace
 
 std::vector<std::uint8_t> saveAsPng(Gdiplus::Bitmap& bitmap)
 {
@@ -101,4 +101,4 @@ std::vector<std::uint8_t> saveAsPng(Gdiplus::Bitmap& bitmap)
     return stream.bytes();
 }
 
-} // namespace skingen
+}  // namespace skingen

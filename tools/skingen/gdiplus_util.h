@@ -56,4 +56,4 @@ inline Gdiplus::Color gdi(Rgb c, std::uint8_t alpha = 255)
     return Gdiplus::Color(alpha, c.r, c.g, c.b);
 }
 
-} // namespace skingen
+}  // namespace skingen

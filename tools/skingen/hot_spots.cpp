@@ -94,7 +94,7 @@ void drawTarget(Canvas& canvas, PointF centre, bool over)
     }
 }
 
-} // namespace
+}  // namespace
 
 void drawHotSpot(Canvas& canvas, MouseView view, int button, bool over)
 {
@@ -117,11 +117,12 @@ void drawHotSpot(Canvas& canvas, MouseView view, int button, bool over)
     const float uy = dy / length;
     const float start = kBadgeRadius + (over ? 0.5f : 1.0f);
     const float end = length - kTargetRadius - (over ? 0.0f : 1.5f);
-    strokeLine(canvas, PointF(badge.X + ux * start, badge.Y + uy * start), PointF(badge.X + ux * end, badge.Y + uy * end),
-               over ? 2.0f : 1.0f, over ? Rgba(pal::kRedHi) : Rgba(pal::kGlyphDim));
+    strokeLine(canvas, PointF(badge.X + ux * start, badge.Y + uy * start),
+               PointF(badge.X + ux * end, badge.Y + uy * end), over ? 2.0f : 1.0f,
+               over ? Rgba(pal::kRedHi) : Rgba(pal::kGlyphDim));
 
     drawBadge(canvas, badge, button, over);
     drawTarget(canvas, target, over);
 }
 
-} // namespace skingen
+}  // namespace skingen

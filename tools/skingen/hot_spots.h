@@ -11,4 +11,4 @@ enum class MouseView { Front, Side };
 // Draws hot spot `button` (1..7) of a view on a canvas of that hot spot's size.
 void drawHotSpot(Canvas& canvas, MouseView view, int button, bool over);
 
-} // namespace skingen
+}  // namespace skingen

@@ -21,23 +21,26 @@ using enum ButtonState;
 using enum MouseView;
 using enum RateQuarter;
 
-void drawFront(Canvas& c) { drawFrontMouse(c, Placement{}); }
-void drawSide(Canvas& c) { drawSideMouse(c, Placement{}); }
+void drawFront(Canvas& c)
+{
+    drawFrontMouse(c, Placement{});
+}
+void drawSide(Canvas& c)
+{
+    drawSideMouse(c, Placement{});
+}
 
-template <MouseView view, int button, bool over>
-void hotSpot(Canvas& c)
+template <MouseView view, int button, bool over> void hotSpot(Canvas& c)
 {
     drawHotSpot(c, view, button, over);
 }
 
-template <int level>
-void speedLevel(Canvas& c)
+template <int level> void speedLevel(Canvas& c)
 {
     drawSpeedLevel(c, level);
 }
 
-template <RateQuarter quarter>
-void rateQuarter(Canvas& c)
+template <RateQuarter quarter> void rateQuarter(Canvas& c)
 {
     drawRateQuarter(c, quarter);
 }
@@ -163,11 +166,11 @@ constexpr auto kImages = std::to_array<SkinImage>({
 
 static_assert(kImages.size() == 109, "the program loads 109 pictures");
 
-} // namespace
+}  // namespace
 
 std::span<const SkinImage> skinImages()
 {
     return kImages;
 }
 
-} // namespace skingen
+}  // namespace skingen

@@ -13,10 +13,10 @@ struct SkinImage {
     std::wstring_view path;  // relative to the program folder, in the letter case of the tree
     int width;
     int height;
-    int bitsPerPixel;        // 24 = opaque RGB, 32 = RGBA
+    int bitsPerPixel;  // 24 = opaque RGB, 32 = RGBA
     void (*draw)(Canvas&);
 };
 
 std::span<const SkinImage> skinImages();
 
-} // namespace skingen
+}  // namespace skingen

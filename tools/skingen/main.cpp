@@ -49,7 +49,7 @@ void generate(const fs::path& programFolder, const fs::path& resourceFolder, con
     writeFile(sheetFile, encodePng(contactSheet(all), 24));
 }
 
-} // namespace
+}  // namespace
 
 int wmain(int argc, wchar_t** argv)
 {

@@ -27,7 +27,7 @@ void drawDrawer(Canvas& canvas)
     fillRect(canvas, RectF(0.0f, r.Height - 1, r.Width, 1.0f), Rgba(pal::kLine));
 }
 
-} // namespace
+}  // namespace
 
 void drawMainWindow(Canvas& canvas)
 {
@@ -89,4 +89,4 @@ void drawPanelBackground(Canvas& canvas)
     fillRect(canvas, whole(canvas), Rgba(pal::kWell));
 }
 
-} // namespace skingen
+}  // namespace skingen

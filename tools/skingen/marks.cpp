@@ -20,7 +20,7 @@ void ring(Canvas& canvas, PointF centre, float inner, float outer, Rgba colour)
     fillPath(canvas, path, colour);
 }
 
-} // namespace
+}  // namespace
 
 void drawOnDot(Canvas& canvas)
 {
@@ -85,4 +85,4 @@ void drawValueField(Canvas& canvas)
     fillRoundedRect(canvas, RectF(1.0f, 1.0f, r.Width - 2.0f, r.Height - 2.0f), 1.0f, Rgba(pal::kGroove));
 }
 
-} // namespace skingen
+}  // namespace skingen

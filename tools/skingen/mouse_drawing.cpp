@@ -26,7 +26,8 @@ constexpr Rgb kPlate{0x14, 0x16, 0x1A};
 // above falls on it.
 void drawRim(Canvas& canvas, const std::vector<PointF>& outline, float width, float top, float bottom)
 {
-    Gdiplus::LinearGradientBrush brush(PointF(0.0f, top - 1), PointF(0.0f, bottom + 1), gdi(pal::kRim), gdi(kRimBottom));
+    Gdiplus::LinearGradientBrush brush(PointF(0.0f, top - 1), PointF(0.0f, bottom + 1), gdi(pal::kRim),
+                                       gdi(kRimBottom));
     Gdiplus::Color colours[] = {gdi(kRimTop), gdi(pal::kRim), gdi(kRimBottom)};
     Gdiplus::REAL positions[] = {0.0f, 0.35f, 1.0f};
     brush.SetInterpolationColors(colours, positions, 3);
@@ -59,7 +60,7 @@ void drawCap(Canvas& canvas, const RectF& r, float radius, float rim)
     frameRoundedRect(canvas, r, radius, rim * 0.6f, Rgba(pal::kRim, 140));
 }
 
-} // namespace
+}  // namespace
 
 std::vector<PointF> frontOutline()
 {
@@ -167,7 +168,7 @@ std::vector<PointF> sideOutline()
     return outline;
 }
 
-} // namespace
+}  // namespace
 
 void drawSideMouse(Canvas& canvas, const Placement& place)
 {
@@ -194,8 +195,8 @@ void drawSideMouse(Canvas& canvas, const Placement& place)
 
     // Darker base plate with a glide line.
     Gdiplus::GraphicsPath plate;
-    addPolygon(plate, place.at(std::vector<PointF>{PointF(4.0f, 132.0f), PointF(398.0f, 132.0f),
-                                                   PointF(398.0f, 147.0f), PointF(4.0f, 147.0f)}));
+    addPolygon(plate, place.at(std::vector<PointF>{PointF(4.0f, 132.0f), PointF(398.0f, 132.0f), PointF(398.0f, 147.0f),
+                                                   PointF(4.0f, 147.0f)}));
     Gdiplus::Region plateClip(&body);
     canvas.g().SetClip(&plateClip);
     fillPath(canvas, plate, Rgba(kPlate, 255));
@@ -226,8 +227,9 @@ void drawSideMouse(Canvas& canvas, const Placement& place)
     // Side buttons.
     for (const RectF& r : {edges(200.0f, 56.0f, 228.0f, 70.0f), edges(243.0f, 50.0f, 271.0f, 64.0f)}) {
         const RectF placed = place.at(r);
-        fillRoundedRect(canvas, RectF(placed.X - place.len(1.2f), placed.Y - place.len(1.2f),
-                                      placed.Width + place.len(2.4f), placed.Height + place.len(2.4f)),
+        fillRoundedRect(canvas,
+                        RectF(placed.X - place.len(1.2f), placed.Y - place.len(1.2f), placed.Width + place.len(2.4f),
+                              placed.Height + place.len(2.4f)),
                         place.len(5.0f), Rgba(pal::kGroove, 255));
         Gdiplus::GraphicsPath button;
         addRoundedRect(button, placed, place.len(4.0f));
@@ -261,7 +263,8 @@ void drawSideMouse(Canvas& canvas, const Placement& place)
 
 void drawMouseEmblem(Canvas& canvas, PointF centre, float height, Rgba body, Rgba cut)
 {
-    const Placement place{height / 400.0f, PointF(centre.X - 109.0f * height / 400.0f, centre.Y - 200.0f * height / 400.0f)};
+    const Placement place{height / 400.0f,
+                          PointF(centre.X - 109.0f * height / 400.0f, centre.Y - 200.0f * height / 400.0f)};
     Gdiplus::GraphicsPath shape;
     addPolygon(shape, place.at(frontOutline()));
     fillPath(canvas, shape, body);
@@ -274,4 +277,4 @@ void drawMouseEmblem(Canvas& canvas, PointF centre, float height, Rgba body, Rgb
     fillRoundedRect(canvas, place.at(edges(97.0f, 92.0f, 121.0f, 156.0f)), place.len(12.0f), body);
 }
 
-} // namespace skingen
+}  // namespace skingen

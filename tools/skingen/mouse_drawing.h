@@ -22,4 +22,4 @@ void drawSideMouse(Canvas& canvas, const Placement& place);
 // in `cut`; `height` is the nose-to-rear length, centred on `centre`.
 void drawMouseEmblem(Canvas& canvas, PointF centre, float height, Rgba body, Rgba cut);
 
-} // namespace skingen
+}  // namespace skingen

@@ -55,12 +55,30 @@ Rgb hue(double degrees)
     double g = 0;
     double b = 0;
     switch (static_cast<int>(h)) {
-    case 0: r = 1; g = x; break;
-    case 1: r = x; g = 1; break;
-    case 2: g = 1; b = x; break;
-    case 3: g = x; b = 1; break;
-    case 4: r = x; b = 1; break;
-    default: r = 1; b = x; break;
+    case 0:
+        r = 1;
+        g = x;
+        break;
+    case 1:
+        r = x;
+        g = 1;
+        break;
+    case 2:
+        g = 1;
+        b = x;
+        break;
+    case 3:
+        g = x;
+        b = 1;
+        break;
+    case 4:
+        r = x;
+        b = 1;
+        break;
+    default:
+        r = 1;
+        b = x;
+        break;
     }
     auto channel = [](double v) { return static_cast<std::uint8_t>(40 + v * 190); };
     return {channel(r), channel(g), channel(b)};
@@ -97,7 +115,7 @@ void drawZoneGroup(Canvas& canvas, float top, float bottom, float tabTop, const 
                     Rgba(pal::kWhite));
 }
 
-} // namespace
+}  // namespace
 
 void drawDpiPage(Canvas& canvas)
 {
@@ -183,4 +201,4 @@ void drawAngleSnapPage(Canvas& canvas)
     fillRect(canvas, RectF(198.0f, 34.0f, 37.0f, 2.0f), Rgba(pal::kRedHi));
 }
 
-} // namespace skingen
+}  // namespace skingen

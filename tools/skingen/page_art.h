@@ -7,11 +7,11 @@
 
 namespace skingen {
 
-void drawDpiPage(Canvas& canvas);          // 247 x 230
-void drawLightingPage(Canvas& canvas);     // 247 x 308
-void drawReportRatePage(Canvas& canvas);   // 247 x 134
-void drawSpeedPage(Canvas& canvas);        // 247 x 110, pointer speed and double-click
-void drawWheelPage(Canvas& canvas);        // 247 x 70
-void drawAngleSnapPage(Canvas& canvas);    // 247 x 52
+void drawDpiPage(Canvas& canvas);         // 247 x 230
+void drawLightingPage(Canvas& canvas);    // 247 x 308
+void drawReportRatePage(Canvas& canvas);  // 247 x 134
+void drawSpeedPage(Canvas& canvas);       // 247 x 110, pointer speed and double-click
+void drawWheelPage(Canvas& canvas);       // 247 x 70
+void drawAngleSnapPage(Canvas& canvas);   // 247 x 52
 
-} // namespace skingen
+}  // namespace skingen

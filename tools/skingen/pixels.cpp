@@ -26,10 +26,8 @@ Rgba over(Rgba top, Rgba bottom)
 }
 
 Pixels::Pixels(int width, int height, Rgba fill)
-    : m_width(width), m_height(height),
-      m_data(static_cast<std::size_t>(width) * static_cast<std::size_t>(height), fill)
-{
-}
+    : m_width(width), m_height(height), m_data(static_cast<std::size_t>(width) * static_cast<std::size_t>(height), fill)
+{}
 
 bool Pixels::isOpaque() const
 {
@@ -98,4 +96,4 @@ void writeFile(const std::filesystem::path& file, const std::vector<std::uint8_t
     }
 }
 
-} // namespace skingen
+}  // namespace skingen

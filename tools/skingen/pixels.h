@@ -46,4 +46,4 @@ std::vector<std::uint8_t> encodePng(const Pixels& image, int bitsPerPixel);
 
 void writeFile(const std::filesystem::path& file, const std::vector<std::uint8_t>& bytes);
 
-} // namespace skingen
+}  // namespace skingen

@@ -39,4 +39,4 @@ struct Placement {
     }
 };
 
-} // namespace skingen
+}  // namespace skingen

@@ -89,7 +89,7 @@ void drawArrowCell(Canvas& canvas, int column, int row, int direction)
     }
 }
 
-} // namespace
+}  // namespace
 
 Pixels drawIconImage(int size)
 {
@@ -187,4 +187,4 @@ std::vector<std::uint8_t> bitmapFile(const Pixels& image)
     return out;
 }
 
-} // namespace skingen
+}  // namespace skingen

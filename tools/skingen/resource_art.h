@@ -26,4 +26,4 @@ Pixels drawScrollBarCells();
 // A 24-bit bottom-up .bmp file of an opaque picture.
 std::vector<std::uint8_t> bitmapFile(const Pixels& image);
 
-} // namespace skingen
+}  // namespace skingen

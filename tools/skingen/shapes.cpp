@@ -20,7 +20,7 @@ double clamp01(double t)
     return std::clamp(t, 0.0, 1.0);
 }
 
-} // namespace
+}  // namespace
 
 std::vector<PointF> arcPoints(PointF centre, float rx, float ry, float from, float to)
 {
@@ -214,4 +214,4 @@ void drawTriangle(Canvas& canvas, const RectF& box, bool pointsUp, Rgba colour)
     fillPath(canvas, path, colour);
 }
 
-} // namespace skingen
+}  // namespace skingen

@@ -48,8 +48,7 @@ void frameRoundedRect(Canvas& canvas, const RectF& r, float radius, float width,
 
 // Strokes along polylines with flat ends and mitred corners.
 void strokeLine(Canvas& canvas, PointF from, PointF to, float width, Rgba colour);
-void strokePolyline(Canvas& canvas, const std::vector<PointF>& points, float width, Rgba colour,
-                    bool closed = false);
+void strokePolyline(Canvas& canvas, const std::vector<PointF>& points, float width, Rgba colour, bool closed = false);
 
 // Small glyphs, centred on `centre` and `size` wide.
 void drawChevron(Canvas& canvas, PointF centre, float width, float height, float stroke, Rgba colour,
@@ -57,4 +56,4 @@ void drawChevron(Canvas& canvas, PointF centre, float width, float height, float
 void drawCross(Canvas& canvas, PointF centre, float size, float stroke, Rgba colour);
 void drawTriangle(Canvas& canvas, const RectF& box, bool pointsUp, Rgba colour);
 
-} // namespace skingen
+}  // namespace skingen

@@ -32,7 +32,7 @@ void drawGroove(Canvas& canvas, const RectF& groove, bool filled)
     }
 }
 
-} // namespace
+}  // namespace
 
 void drawAxisTrack(Canvas& canvas, bool filled)
 {
@@ -77,4 +77,4 @@ void drawScrollLinesFrame(Canvas& canvas)
     drawTriangle(canvas, RectF(40.0f, 8.0f, 10.0f, 6.0f), false, Rgba(pal::kGlyph));
 }
 
-} // namespace skingen
+}  // namespace skingen

@@ -78,11 +78,7 @@ struct Kerning {
 };
 
 constexpr Kerning kKerning[] = {
-    {'T', 'A', -0.08f},
-    {'L', 'V', -0.14f},
-    {'R', 'V', -0.04f},
-    {'A', 'V', -0.06f},
-    {'V', 'A', -0.06f},
+    {'T', 'A', -0.08f}, {'L', 'V', -0.14f}, {'R', 'V', -0.04f}, {'A', 'V', -0.06f}, {'V', 'A', -0.06f},
 };
 
 float kerning(char left, char right)
@@ -134,7 +130,7 @@ std::vector<float> letterPositions(std::string_view text, const TextStyle& style
     return positions;
 }
 
-} // namespace
+}  // namespace
 
 float textWidth(std::string_view text, const TextStyle& style)
 {
@@ -164,4 +160,4 @@ void drawTextCentred(Canvas& canvas, std::string_view text, PointF centre, const
              colour);
 }
 
-} // namespace skingen
+}  // namespace skingen

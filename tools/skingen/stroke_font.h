@@ -24,4 +24,4 @@ void drawText(Canvas& canvas, std::string_view text, PointF topLeft, const TextS
 // The same, centred on a point.
 void drawTextCentred(Canvas& canvas, std::string_view text, PointF centre, const TextStyle& style, Rgba colour);
 
-} // namespace skingen
+}  // namespace skingen

@@ -73,8 +73,7 @@ class EmulatedPreparsedData final : public HidPreparsedData {
 public:
     EmulatedPreparsedData(const EmulatedInterface& collection, bool invalid)
         : m_collection(collection), m_invalid(invalid)
-    {
-    }
+    {}
 
     NTSTATUS GetCaps(HIDP_CAPS& caps) override
     {
@@ -235,8 +234,7 @@ std::optional<uint8_t> EmulatedMouse::StoredFunctionOption() const
 }
 
 namespace {
-template <typename Map, typename Key>
-auto Lookup(const Map& map, Key key) -> std::optional<typename Map::mapped_type>
+template <typename Map, typename Key> auto Lookup(const Map& map, Key key) -> std::optional<typename Map::mapped_type>
 {
     const auto it = map.find(key);
     if (it == map.end())
@@ -440,8 +438,8 @@ HANDLE EmulatedMouse::Open(const std::wstring& path, DWORD access, DWORD flags)
         return INVALID_HANDLE_VALUE;
     }
     HANDLE handle = reinterpret_cast<HANDLE>(g_nextHandleValue.fetch_add(4));
-    m_handles.emplace(handle, OpenHandle{*it, it->Role != EmulatedRole::OtherDevice, m_generation, access, flags,
-                                         {}, {}});
+    m_handles.emplace(handle,
+                      OpenHandle{*it, it->Role != EmulatedRole::OtherDevice, m_generation, access, flags, {}, {}});
     return handle;
 }
 

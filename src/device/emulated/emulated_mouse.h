@@ -28,8 +28,8 @@ constexpr USHORT kEmulatedChunkReportLength = 65;  // report id + 64 bytes
 constexpr size_t kEmulatedInputQueueLimit = 32;    // reports kept per handle
 
 enum class EmulatedRole {
-    OtherDevice,        // another device
-    MouseOther,         // a collection of the mouse the program does not use
+    OtherDevice,  // another device
+    MouseOther,   // a collection of the mouse the program does not use
     EventCollection,
     CommandCollection,
 };
@@ -45,8 +45,8 @@ struct EmulatedInterface {
     USHORT OutputReportByteLength = 0;
     USHORT FeatureReportByteLength = 0;
     // Faults a test can ask for.
-    bool FailProbeOpen = false;       // an open with access 0 fails
-    bool FailDataOpen = false;        // an open with read or write access fails
+    bool FailProbeOpen = false;  // an open with access 0 fails
+    bool FailDataOpen = false;   // an open with read or write access fails
     bool FailPreparsedData = false;
     bool InvalidPreparsedData = false;
 };
@@ -62,7 +62,7 @@ enum class EmulatedLogKind {
 
 struct EmulatedLogEntry {
     EmulatedLogKind Kind;
-    DWORD Tick;                  // the clock's tick count
+    DWORD Tick;  // the clock's tick count
     std::vector<uint8_t> Bytes;
     std::string Note;
 };
@@ -153,8 +153,8 @@ private:
     };
     struct OpenHandle {
         EmulatedInterface Interface;
-        bool Mouse;            // belongs to the mouse (dies when unplugged)
-        unsigned Generation;   // the mouse's plug generation at open
+        bool Mouse;           // belongs to the mouse (dies when unplugged)
+        unsigned Generation;  // the mouse's plug generation at open
         DWORD Access;
         DWORD Flags;
         std::deque<std::vector<uint8_t>> Input;  // queued input reports

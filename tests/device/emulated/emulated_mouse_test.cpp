@@ -123,7 +123,7 @@ TEST_F(EmulatedMouseTest, RefusesWhatTheDriverRefuses)
     DWORD read = 0;
     OVERLAPPED ov{};
 
-    EXPECT_FALSE(mouse.Read(events, buffer.data(), 40, &read));  // synchronous read, overlapped handle
+    EXPECT_FALSE(mouse.Read(events, buffer.data(), 40, &read));         // synchronous read, overlapped handle
     EXPECT_FALSE(mouse.ReadOverlapped(events, buffer.data(), 4, &ov));  // shorter than the report
     EXPECT_EQ(GetLastError(), DWORD(ERROR_INVALID_USER_BUFFER));
     EXPECT_FALSE(mouse.SetFeature(probe, buffer.data(), 9));  // no write access

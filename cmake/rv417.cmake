@@ -1,12 +1,16 @@
 # Helpers shared by every folder of the tree.
 
-# rv417_add_library(NAME name [LIBS ...])
-# A static library of every .cpp in the calling folder.
+# rv417_add_library(NAME name [EXCLUDE file ...] [LIBS ...])
+# A static library of every .cpp in the calling folder but the excluded ones.
+# Its code includes by path below src/, and the resource ids as "resource.h".
 function(rv417_add_library)
-  cmake_parse_arguments(L "" "NAME" "LIBS" ${ARGN})
+  cmake_parse_arguments(L "" "NAME" "EXCLUDE;LIBS" ${ARGN})
   file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  foreach(excluded ${L_EXCLUDE})
+    list(REMOVE_ITEM sources ${CMAKE_CURRENT_SOURCE_DIR}/${excluded})
+  endforeach()
   add_library(${L_NAME} STATIC ${sources})
-  target_include_directories(${L_NAME} PUBLIC ${PROJECT_SOURCE_DIR}/src)
+  target_include_directories(${L_NAME} PUBLIC ${PROJECT_SOURCE_DIR}/src ${PROJECT_SOURCE_DIR}/res)
   target_link_libraries(${L_NAME} PUBLIC ${L_LIBS})
 endfunction()
 

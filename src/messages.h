@@ -23,3 +23,21 @@ constexpr UINT WM_LEBEDIT_END = 0x464;
 // value (device/device_events.h). Sent by the device read thread and by the
 // main window's own arrival and removal handling.
 constexpr UINT WM_DEVICE_NOTIFY = 0x7F2;
+
+// The notification-area icon to the main window: wParam = the icon's id
+// (128), lParam = the mouse message on the icon.
+constexpr UINT WM_TRAYNOTIFY = 0x7F1;
+
+// The settings panel to its current parent when it or one of its headers is
+// pressed, so that the main window drops its button highlight; no data.
+constexpr UINT WM_PANEL_CLICK = 0x7F4;
+
+// The profile list window to the main window: wParam 0 import a profile
+// file, 1 export one, 2 the list was closed; lParam = the selected index.
+constexpr UINT WM_PROFILE_COMMAND = 0xB03;
+
+// The key capture hook to the key capture dialog: a key was seen.
+constexpr UINT WM_KEY_CAPTURED = 0xB04;
+
+// The recording hook to the macro manager: one key event to add as a line.
+constexpr UINT WM_RECORD_KEY_EVENT = 0x926;

@@ -1,0 +1,7 @@
+#include "text/program_language.h"
+
+CString& ProgramLanguage()
+{
+    static CString code;
+    return code;
+}

@@ -2,4 +2,4 @@
 
 #include "resource.h"
 
-CDlgMouseSpeed::CDlgMouseSpeed() : CDialog(IDD_PAGE_MOUSE_SPEED) {}
+CDlgMouseSpeed::CDlgMouseSpeed() : CSpeedDialPage(IDD_PAGE_MOUSE_SPEED, &SettingsRecord::PointerSpeed) {}

@@ -1,9 +1,10 @@
 #pragma once
-// The pointer speed page of the settings panel.
+// The pointer speed page of the settings panel: the speed dial over
+// PointerSpeed of g_Settings.
 
-#include "classlib/dialog.h"
+#include "pages/speed_dial_page.h"
 
-class CDlgMouseSpeed : public CDialog {
+class CDlgMouseSpeed : public CSpeedDialPage {
 public:
     CDlgMouseSpeed();
 };

@@ -1,6 +1,7 @@
 #include "storage/windows_settings.h"
 
 #include "classlib/debug_output.h"
+#include "model/pointer_setting_ranges.h"
 #include "model/settings_record.h"
 
 #include <utility>
@@ -39,18 +40,25 @@ void ApplyWindowsSettings()
     if (!g_systemParametersInfo(SPI_SETMOUSE, 0, acceleration.data(), SPIF_SENDWININICHANGE))
         DebugTrace(L"SETMOUSE failed.\n");
 
-    // The speed travels in the pointer argument itself.
-    const int speed = WindowsPointerSpeed(g_Settings.PointerSpeed);
-    if (!g_systemParametersInfo(SPI_SETMOUSESPEED, 0, reinterpret_cast<PVOID>(static_cast<INT_PTR>(speed)),
-                                SPIF_SENDWININICHANGE))
-        DebugTrace(L"SETMOUSESPEED failed.\n");
+    // A value that no page can set (a damaged profile file) leaves that
+    // Windows setting as it is rather than storing nonsense in it.
+    if (IsSpeedLevel(g_Settings.PointerSpeed)) {
+        // The speed travels in the pointer argument itself.
+        const int speed = WindowsPointerSpeed(g_Settings.PointerSpeed);
+        if (!g_systemParametersInfo(SPI_SETMOUSESPEED, 0, reinterpret_cast<PVOID>(static_cast<INT_PTR>(speed)),
+                                    SPIF_SENDWININICHANGE))
+            DebugTrace(L"SETMOUSESPEED failed.\n");
+    }
 
-    const UINT lines = g_Settings.WheelPageMode != 0 ? WHEEL_PAGESCROLL : g_Settings.WheelLines;
-    if (!g_systemParametersInfo(SPI_SETWHEELSCROLLLINES, lines, nullptr, SPIF_SENDWININICHANGE))
-        DebugTrace(L"SETWHEELSCROLLLINES failed.\n");
+    if (g_Settings.WheelPageMode != 0 || IsWheelLineCount(g_Settings.WheelLines)) {
+        const UINT lines = g_Settings.WheelPageMode != 0 ? WHEEL_PAGESCROLL : g_Settings.WheelLines;
+        if (!g_systemParametersInfo(SPI_SETWHEELSCROLLLINES, lines, nullptr, SPIF_SENDWININICHANGE))
+            DebugTrace(L"SETWHEELSCROLLLINES failed.\n");
+    }
 
     // Only the double-click time is also stored in the user's profile.
-    if (!g_systemParametersInfo(SPI_SETDOUBLECLICKTIME, WindowsDoubleClickTime(g_Settings.DoubleClickSpeed), nullptr,
+    if (IsSpeedLevel(g_Settings.DoubleClickSpeed) &&
+        !g_systemParametersInfo(SPI_SETDOUBLECLICKTIME, WindowsDoubleClickTime(g_Settings.DoubleClickSpeed), nullptr,
                                 SPIF_UPDATEINIFILE | SPIF_SENDWININICHANGE))
         DebugTrace(L"SPI_SETDOUBLECLICKTIME failed.\n");
 }

@@ -17,7 +17,9 @@ int WindowsPointerSpeed(uint8_t level);
 UINT WindowsDoubleClickTime(uint8_t level);
 
 // Applies the four settings of g_Settings with SystemParametersInfoW. Each
-// failure outputs its debug text; the next setting is still applied.
+// failure outputs its debug text; the next setting is still applied. A
+// pointer speed, double-click speed or line count outside what the pages can
+// set is not applied: Windows keeps its own value of that setting.
 void ApplyWindowsSettings();
 
 // The function the settings go through, SystemParametersInfoW unless a test

@@ -98,6 +98,45 @@ TEST_F(WindowsSettingsTest, EveryFailureIsReportedAndTheRestStillRuns)
                                          L"SETWHEELSCROLLLINES failed.\n", L"SPI_SETDOUBLECLICKTIME failed.\n"}));
 }
 
+TEST_F(WindowsSettingsTest, ValuesNoPageCanSetLeaveThatWindowsSettingAlone)
+{
+    auto actions = [] {
+        std::vector<UINT> result;
+        for (const Call& call : g_calls)
+            result.push_back(call.action);
+        return result;
+    };
+    // A zero record and a garbage one: no speed 0 or 354, no wheel scrolling
+    // switched off, no double-click time of 970 ms or below zero.
+    for (const auto& [speed, lines, doubleClick] :
+         {std::tuple{0, 0, 0}, std::tuple{178, 101, 12}, std::tuple{12, 255, 255}}) {
+        g_calls.clear();
+        g_Settings.PointerSpeed = static_cast<uint8_t>(speed);
+        g_Settings.WheelLines = static_cast<uint8_t>(lines);
+        g_Settings.DoubleClickSpeed = static_cast<uint8_t>(doubleClick);
+        ApplyWindowsSettings();
+        EXPECT_EQ(actions(), (std::vector<UINT>{SPI_SETMOUSE})) << speed << " " << lines << " " << doubleClick;
+    }
+
+    // The ends of the ranges still go through; page mode needs no line count.
+    g_calls.clear();
+    g_Settings.PointerSpeed = 11;
+    g_Settings.WheelLines = 100;
+    g_Settings.DoubleClickSpeed = 1;
+    ApplyWindowsSettings();
+    ASSERT_EQ(g_calls.size(), 4u);
+    EXPECT_EQ(g_calls[1].pvValue, 20);
+    EXPECT_EQ(g_calls[2].uiParam, 100u);
+    EXPECT_EQ(g_calls[3].uiParam, 900u);
+
+    g_calls.clear();
+    g_Settings.WheelLines = 0;
+    g_Settings.WheelPageMode = 2;
+    ApplyWindowsSettings();
+    ASSERT_EQ(g_calls.size(), 4u);
+    EXPECT_EQ(g_calls[2].uiParam, static_cast<UINT>(WHEEL_PAGESCROLL));
+}
+
 // Through the real function: what Windows reports back afterwards. (The
 // pointer speed is not read back: Wine does not report it.)
 TEST(WindowsSettingsApplied, WindowsReportsTheValuesBack)

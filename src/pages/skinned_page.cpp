@@ -1,0 +1,71 @@
+#include "pages/skinned_page.h"
+
+#include "classlib/image.h"
+#include "pages/dlg_angle_snap.h"
+#include "skin/app_dir.h"
+#include "skin/dialog_key_filter.h"
+#include "skin/skin_draw.h"
+
+namespace {
+
+CDC MemoryContextFor(CDC& target)
+{
+    CDC memory;
+    memory.CreateCompatibleDC(&target);
+    return memory;
+}
+
+}  // namespace
+
+CString SkinPath(const wchar_t* relative)
+{
+    return CString(g_szAppDir) + relative;
+}
+
+BEGIN_MESSAGE_TABLE(CSkinnedPage)
+    MAP_ERASEBKGND(OnEraseBkgnd)
+END_MESSAGE_TABLE()
+
+CSkinnedPage::CSkinnedPage(UINT templateId, const wchar_t* backgroundPath)
+    : CDialog(templateId), m_backgroundPath(backgroundPath)
+{}
+
+BOOL CSkinnedPage::PreTranslateMessage(MSG* msg)
+{
+    if (IsSwallowedDialogKey(*msg))
+        return TRUE;
+    return CDialog::PreTranslateMessage(msg);
+}
+
+BOOL CSkinnedPage::OnInitDialog()
+{
+    CDialog::OnInitDialog();
+    CImage background;
+    if (SUCCEEDED(background.Load(SkinPath(m_backgroundPath))))
+        m_hBkBitmap.Attach(background.Detach());
+    CDlgAngleSnap::InitFont(m_font);
+    return TRUE;
+}
+
+CSkinnedPage::Canvas::Canvas(CSkinnedPage& page)
+    : m_paint(page.m_hWnd), m_memory(MemoryContextFor(m_paint)), m_selectBitmap(m_memory, page.m_hBkBitmap),
+      m_selectFont(m_memory, page.m_font), m_page(page.m_hWnd)
+{
+    m_memory.SetBkMode(TRANSPARENT);
+    m_memory.SetTextColor(RGB(255, 255, 255));
+}
+
+CSkinnedPage::Canvas::~Canvas()
+{
+    // Without its background the page has nothing to copy: it stays unpainted.
+    if (!m_selectBitmap.previous())
+        return;
+    RECT client{};
+    ::GetClientRect(m_page, &client);
+    m_paint.BitBlt(0, 0, client.right - client.left, client.bottom - client.top, &m_memory, 0, 0, SRCCOPY);
+}
+
+void CSkinnedPage::Canvas::DrawSkin(const wchar_t* relative, int x, int y)
+{
+    DrawPngWithAlpha(&m_memory, SkinPath(relative), x, y);
+}

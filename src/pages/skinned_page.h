@@ -1,0 +1,56 @@
+#pragma once
+// What the report-rate, pointer-speed, double-click, wheel and angle-snapping
+// pages share: a background picture kept as the page's bitmap and drawn over
+// again on every paint, the page font, no erasing (every paint covers the
+// whole page), and the dialog keys the settings panel swallows.
+
+#include "classlib/cstring.h"
+#include "classlib/dialog.h"
+#include "classlib/gdi.h"
+
+// g_szAppDir followed by `relative` as it stands.
+CString SkinPath(const wchar_t* relative);
+
+class CSkinnedPage : public CDialog {
+public:
+    // `backgroundPath`: the page's background picture, relative to g_szAppDir.
+    CSkinnedPage(UINT templateId, const wchar_t* backgroundPath);
+
+    // Enter, Space, Escape and F1 never reach the dialog manager (no default
+    // button, no closing, no help); everything else goes on as in any dialog.
+    BOOL PreTranslateMessage(MSG* msg) override;
+
+protected:
+    // Base initialization, the kept background and the page font.
+    BOOL OnInitDialog() override;
+    BOOL OnEraseBkgnd(CDC*) { return TRUE; }
+
+    // One paint of the page: a memory context over the kept background, with
+    // the page font, transparent text background and white text. Drawing goes
+    // to dc(); the whole page is copied to the window when the canvas goes.
+    class Canvas {
+    public:
+        explicit Canvas(CSkinnedPage& page);
+        ~Canvas();
+        Canvas(const Canvas&) = delete;
+        Canvas& operator=(const Canvas&) = delete;
+
+        CDC& dc() { return m_memory; }
+        // The skin picture g_szAppDir + `relative` at (x, y), decoded afresh.
+        void DrawSkin(const wchar_t* relative, int x, int y);
+
+    private:
+        CPaintDC m_paint;
+        CDC m_memory;
+        ScopedSelectObject m_selectBitmap;
+        ScopedSelectObject m_selectFont;
+        HWND m_page;
+    };
+
+    const wchar_t* m_backgroundPath;
+    // The background picture's bitmap, loaded once; empty when it did not load.
+    CBitmap m_hBkBitmap;
+    CFont m_font;
+
+    DECLARE_MESSAGE_TABLE(CSkinnedPage, CDialog)
+};

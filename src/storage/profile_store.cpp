@@ -8,6 +8,7 @@
 #include "storage/ini_file.h"
 #include "storage/macro_file_encoding.h"
 #include "storage/profile_file.h"
+#include "storage/profile_list.h"
 #include "storage/win32_handle.h"
 #include "text/text_table.h"
 
@@ -17,7 +18,6 @@ uint8_t g_bRestoreDefaults = 0;
 
 namespace {
 
-constexpr const wchar_t* kProfileListSection = L"Profile";
 constexpr const wchar_t* kSkinsSection = L"Skins";
 constexpr const wchar_t* kPointSection = L"Point";
 
@@ -32,6 +32,14 @@ CString CaptionKey(int index)
     CString key;
     key.Format(L"Item%d", index + 1);
     return key;
+}
+
+// True for a file of exactly the size of a profile file.
+bool IsWholeProfileFile(const CString& path)
+{
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    return GetFileAttributesExW(path, GetFileExInfoStandard, &data) && data.nFileSizeHigh == 0 &&
+           data.nFileSizeLow == kProfileFileSize && !(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
 }  // namespace
@@ -79,18 +87,18 @@ void CProfileStore::LoadCurrentProfile()
         m_strConfigPath = DataFile(L"config.bin");
         m_strStrIniPath = DataFile(L"str.ini");
     } else {
-        const CString current = ReadIniValue(m_strStrIni, kProfileListSection, L"CurProfileName");
-        const int count = ReadIniNumber(m_strStrIni, kProfileListSection, L"ItemCount");
-        if (count == 0 || count > kProfileCount)
-            return;
-        // A negative count skips the search and keeps the current profile.
-        for (int i = 0; i < count; ++i) {
-            CString key;
-            key.Format(L"Item%d", i);
-            if (ReadIniValue(m_strStrIni, kProfileListSection, key) == current)
-                g_nCurProfile = static_cast<uint8_t>(i);
+        const ProfileList list = ReadProfileList(m_strStrIni);
+        if (list.itemCount == 0 || list.itemCount > kProfileCount) {
+            // Loading nothing would leave a record that was never read for
+            // the next Save to write: the first profile is taken instead.
+            DebugTrace(L"Profile list is invalid: profile 0 is used.\n");
+            g_nCurProfile = 0;
+        } else if (const int found = FindProfileByName(list.items, list.current); found >= 0) {
+            // A negative count has no items: the current profile stays.
+            g_nCurProfile = static_cast<uint8_t>(found);
         }
         SetProfilePaths(g_nCurProfile);
+        UseFactoryFileUnlessWhole();
     }
 
     ReadProfileFile(L"Config file is not exist.\n");
@@ -102,7 +110,19 @@ void CProfileStore::LoadProfile(int n)
     RefreshModulePath();
     SetListPaths();
     SetProfilePaths(n);
+    UseFactoryFileUnlessWhole();
     ReadProfileFile(L"Config file is not exist.");
+}
+
+void CProfileStore::UseFactoryFileUnlessWhole()
+{
+    if (IsWholeProfileFile(m_strConfigPath))
+        return;
+    // What the user then sees and saves is the factory profile, never the
+    // part of a file or the record of the profile shown before.
+    DebugTrace(L"Profile file %s is missing or not %d bytes: the factory profile config.bin is used.\n",
+               m_strConfigPath.GetString(), static_cast<int>(kProfileFileSize));
+    m_strConfigPath = DataFile(L"config.bin");
 }
 
 void CProfileStore::ReadProfileFile(const wchar_t* missingText)

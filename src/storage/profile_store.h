@@ -31,16 +31,19 @@ public:
     using ModulePathSource = CString (*)();
     explicit CProfileStore(ModulePathSource modulePathSource = nullptr);
 
-    // Finds the current profile in str.ini's list and loads its record into
-    // g_Settings; then re-encodes the macros of record.ini into the record's
-    // macro slots. An invalid list ("ItemCount" missing, 0 or above 6) loads
-    // nothing at all.
+    // Finds the current profile in str.ini's list (the last item named
+    // exactly "CurProfileName") and loads its record into g_Settings; then
+    // re-encodes the macros of record.ini into the record's macro slots. An
+    // invalid list ("ItemCount" missing, 0 or above 6) makes profile 0 the
+    // current profile. A profile file that is missing or not of the size of
+    // a profile file gives the factory profile (config.bin) instead.
     void LoadCurrentProfile();
     // Writes g_Settings into the current profile's file. A missing profile
     // file is never created.
     void SaveCurrentProfile();
     // Loads profile n into g_Settings, macro slots as stored in its file, and
     // points the caption file at str<n>.ini. g_nCurProfile is not changed.
+    // A profile file that is missing or not whole gives the factory profile.
     void LoadProfile(int n);
 
     // The twelve captions and the skin and pointer strings of the caption file.
@@ -78,6 +81,8 @@ private:
     void SetListPaths();
     // Points the profile file and caption file paths at profile `n`.
     void SetProfilePaths(int n);
+    // Points the profile file at config.bin unless it is a whole profile file.
+    void UseFactoryFileUnlessWhole();
     // Reads the flag byte and up to a record's worth of bytes into g_Settings.
     void ReadProfileFile(const wchar_t* missingText);
 

@@ -120,37 +120,91 @@ TEST_F(ProfileStoreTest, WithoutAMatchOrWithANegativeCountTheCurrentProfileStays
     EXPECT_EQ(g_Settings.PointerSpeed, 0x44);
 }
 
-TEST_F(ProfileStoreTest, AnInvalidProfileListLoadsNothingAtAll)
+TEST_F(ProfileStoreTest, AnInvalidProfileListLoadsTheFirstProfile)
 {
     WriteProfile(L"config0.bin", 0x10);
+    WriteProfile(L"config3.bin", 0x33);
     WriteOneMacroStore();
-    for (const wchar_t* count : {L"7", L"0", L"", L"x"}) {
+    for (const wchar_t* count : {L"7", L"0", L"", L"x", L"2147483647", L"99999999999"}) {
         WriteProfileList(L"A", count, {L"A"});
+        g_nCurProfile = 3;
         g_Settings = SettingsRecord{};
-        g_Settings.MacroSlot[0].fill(0x5A);
+        m_debug.clear();
         m_store.LoadCurrentProfile();
-        EXPECT_EQ(g_Settings.PointerSpeed, 0) << "count " << testing::PrintToString(std::wstring(count));
-        EXPECT_EQ(g_Settings.MacroSlot[0][2], 0x5A) << "the macros are not re-encoded either";
-        EXPECT_TRUE(m_store.m_strConfigPath.IsEmpty());
+        const std::wstring label = count;
+        EXPECT_EQ(g_nCurProfile, 0) << label;
+        EXPECT_EQ(g_Settings.PointerSpeed, 0x10) << label << ": never an all-zero record for Save to write";
+        EXPECT_EQ(g_Settings.MacroSlot[0][1], 2) << label << ": the macros are encoded";
+        EXPECT_EQ(m_store.m_strConfigPath, Path(L"config0.bin").c_str());
+        EXPECT_EQ(m_store.m_strStrIniPath, Path(L"str0.ini").c_str());
+        EXPECT_TRUE(Logged(L"Profile list is invalid: profile 0 is used.\n")) << label;
     }
-}
 
-TEST_F(ProfileStoreTest, AShortProfileFileFillsOnlyWhatItHas)
-{
-    WriteProfileList(L"A", L"1", {L"A"});
-    std::vector<uint8_t> bytes(100, 0x33);
-    bytes[0] = 1;
-    WriteBinaryFile(Path(L"config0.bin"), bytes.data(), bytes.size());
-    g_Settings.Padding709.fill(0x77);
+    // Without str.ini at all, likewise.
+    DeleteFileW(Path(L"str.ini").c_str());
+    g_nCurProfile = 3;
+    g_Settings = SettingsRecord{};
     m_store.LoadCurrentProfile();
-    const auto record = RecordBytes(g_Settings);
-    EXPECT_EQ(record[98], 0x33);
-    EXPECT_EQ(record[99], 0x00);
-    EXPECT_EQ(g_Settings.Padding709[2], 0x77);
-    EXPECT_TRUE(Logged(L"Program First Run Flag:1\nRead Size is: 99"));
+    EXPECT_EQ(g_nCurProfile, 0);
+    EXPECT_EQ(g_Settings.PointerSpeed, 0x10);
 }
 
-TEST_F(ProfileStoreTest, AMissingProfileFileKeepsTheRecordButStillEncodesTheMacros)
+TEST_F(ProfileStoreTest, NamesThatArePrefixesOfEachOtherFindTheirOwnProfile)
+{
+    WriteProfile(L"config0.bin", 0x10);
+    WriteProfile(L"config1.bin", 0x11);
+    WriteProfileList(L"Game", L"2", {L"Game", L"Game 2"});
+    m_store.LoadCurrentProfile();
+    EXPECT_EQ(g_nCurProfile, 0);
+    EXPECT_EQ(g_Settings.PointerSpeed, 0x10);
+
+    WriteProfileList(L"game 2", L"2", {L"Game", L"Game 2"});
+    m_store.LoadCurrentProfile();
+    EXPECT_EQ(g_nCurProfile, 0) << "letter case counts: no item is named so, the profile stays";
+}
+
+TEST_F(ProfileStoreTest, AProfileFileThatIsMissingOrNotWholeGivesTheFactoryProfile)
+{
+    WriteProfileList(L"B", L"2", {L"A", L"B"});
+    WriteProfile(L"config.bin", 0x66, 0);
+    WriteOneMacroStore();
+    for (const size_t size : {size_t{0}, size_t{100}, kProfileFileSize - 1, kProfileFileSize + 1}) {
+        DeleteFileW(Path(L"config1.bin").c_str());
+        if (size > 0) {
+            std::vector<uint8_t> bytes(size, 0x33);
+            WriteBinaryFile(Path(L"config1.bin"), bytes.data(), bytes.size());
+        }
+        g_Settings = SettingsRecord{};
+        g_Settings.PointerSpeed = 9;
+        m_debug.clear();
+        m_store.LoadCurrentProfile();
+        EXPECT_EQ(g_nCurProfile, 1) << size;
+        EXPECT_EQ(g_Settings.PointerSpeed, 0x66) << size;
+        EXPECT_EQ(g_Settings.MacroSlot[0][1], 2) << size << ": the macros are encoded";
+        EXPECT_EQ(m_store.m_strStrIniPath, Path(L"str1.ini").c_str());
+        EXPECT_TRUE(Logged(L"Profile file " + Path(L"config1.bin") +
+                           L" is missing or not 1805 bytes: the factory profile config.bin is used.\n"))
+            << size;
+    }
+
+    // The switch to a profile takes the same care.
+    g_Settings.PointerSpeed = 9;
+    m_store.LoadProfile(4);
+    EXPECT_EQ(g_Settings.PointerSpeed, 0x66);
+    EXPECT_EQ(m_store.m_strStrIniPath, Path(L"str4.ini").c_str());
+
+    // A Save then writes the record the user saw into the profile's own file.
+    std::vector<uint8_t> bytes(100, 0x33);
+    WriteBinaryFile(Path(L"config1.bin"), bytes.data(), bytes.size());
+    m_store.LoadCurrentProfile();
+    m_store.SaveCurrentProfile();
+    const std::vector<unsigned char> saved = ReadBinaryFile(Path(L"config1.bin"));
+    ASSERT_EQ(saved.size(), kProfileFileSize);
+    EXPECT_EQ(saved[1 + offsetof(SettingsRecord, PointerSpeed)], 0x66);
+    EXPECT_EQ(ReadBinaryFile(Path(L"config.bin"))[0], 0) << "the factory file itself is left alone";
+}
+
+TEST_F(ProfileStoreTest, WithNeitherFileTheRecordStaysAndTheMacrosAreStillEncoded)
 {
     WriteProfileList(L"A", L"1", {L"A"});
     WriteOneMacroStore();

@@ -1,0 +1,247 @@
+#include "storage/profile_list.h"
+
+#include "classlib/debug_output.h"
+#include "model/leading_decimal.h"
+#include "storage/data_paths.h"
+#include "storage/ini_file.h"
+#include "storage/profile_file.h"
+#include "storage/win32_handle.h"
+
+#include <array>
+#include <cstring>
+#include <optional>
+#include <string>
+
+namespace {
+
+constexpr const wchar_t* kSection = L"Profile";
+
+CString ItemKey(int index)
+{
+    CString key;
+    key.Format(L"Item%d", index);
+    return key;
+}
+
+// A file's whole content, or that it is missing.
+struct FileContent {
+    bool exists = false;
+    std::vector<uint8_t> bytes;
+};
+
+// Nothing when the file exists but cannot be read whole.
+std::optional<FileContent> ReadWholeFile(const CString& path)
+{
+    UniqueHandle file(CreateFileW(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) {
+        const DWORD error = GetLastError();
+        if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND)
+            return FileContent{};
+        return std::nullopt;
+    }
+    LARGE_INTEGER size{};
+    // The data files are small; anything huge is not one of them.
+    constexpr LONGLONG kLargest = 16 * 1024 * 1024;
+    if (!GetFileSizeEx(file.get(), &size) || size.QuadPart > kLargest)
+        return std::nullopt;
+    FileContent content{true, std::vector<uint8_t>(static_cast<size_t>(size.QuadPart))};
+    const DWORD wanted = static_cast<DWORD>(content.bytes.size());
+    if (ReadUpTo(file.get(), content.bytes.data(), wanted) != wanted)
+        return std::nullopt;
+    return content;
+}
+
+// Writes `bytes` to a file beside `path`, which then replaces `path`.
+bool WriteFileReplacing(const CString& path, const std::vector<uint8_t>& bytes)
+{
+    const CString temporary = path + L".tmp";
+    bool written = false;
+    {
+        UniqueHandle file(
+            CreateFileW(temporary, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+        DWORD count = 0;
+        written =
+            file &&
+            (bytes.empty() || WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &count, nullptr)) &&
+            count == bytes.size() && FlushFileBuffers(file.get());
+    }
+    if (written)
+        written = MoveFileExW(temporary, path, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+    if (!written)
+        DeleteFileW(temporary);
+    return written;
+}
+
+bool RemoveFile(const CString& path)
+{
+    return DeleteFileW(path) || GetLastError() == ERROR_FILE_NOT_FOUND;
+}
+
+// Gives `path` the content `content` had: the same bytes, or no file.
+bool PutContent(const CString& path, const FileContent& content, bool isProfileFile)
+{
+    if (!content.exists)
+        return RemoveFile(path);
+    if (isProfileFile && content.bytes.size() == kProfileFileSize) {
+        SettingsRecord record;
+        std::memcpy(&record, content.bytes.data() + 1, sizeof record);
+        return WriteProfileFileReplacing(path, record) == ERROR_SUCCESS;
+    }
+    return WriteFileReplacing(path, content.bytes);
+}
+
+struct SlotFiles {
+    CString profilePath;
+    CString captionPath;
+    FileContent profile;
+    FileContent captions;
+};
+
+}  // namespace
+
+bool IsValidProfileCount(int itemCount)
+{
+    return itemCount >= 1 && itemCount <= kProfileCount;
+}
+
+ProfileList ReadProfileList(const CString& strIniPath)
+{
+    ProfileList list;
+    list.current = ReadIniValue(strIniPath, kSection, L"CurProfileName");
+    list.itemCount = ReadIniNumber(strIniPath, kSection, L"ItemCount");
+    if (IsValidProfileCount(list.itemCount)) {
+        for (int i = 0; i < list.itemCount; ++i)
+            list.items.push_back(ReadIniValue(strIniPath, kSection, ItemKey(i)));
+    }
+    return list;
+}
+
+int FindProfileByName(std::span<const CString> items, const CString& name)
+{
+    int found = -1;
+    for (size_t i = 0; i < items.size(); ++i) {
+        if (items[i] == name)
+            found = static_cast<int>(i);
+    }
+    return found;
+}
+
+int ClosingProfileIndex(int selection, int current, int count)
+{
+    if (count <= 0)
+        return -1;
+    if (selection >= 0 && selection < count)
+        return selection;
+    if (current >= 0 && current < count)
+        return current;
+    return 0;
+}
+
+bool WriteProfileList(const CString& strIniPath, std::span<const CString> items, int current)
+{
+    const int count = static_cast<int>(items.size());
+    if (!PathExists(strIniPath) || count == 0 || current < 0 || current >= count)
+        return false;
+    DeleteIniSection(strIniPath, kSection);
+    bool written = WriteIniValue(strIniPath, kSection, L"CurProfileName", items[static_cast<size_t>(current)]);
+    CString number;
+    number.Format(L"%d", count);
+    written = WriteIniValue(strIniPath, kSection, L"ItemCount", number) && written;
+    for (int i = 0; i < count; ++i)
+        written = WriteIniValue(strIniPath, kSection, ItemKey(i), items[static_cast<size_t>(i)]) && written;
+    return written;
+}
+
+CString NewProfileName(const CString& base, std::span<const CString> items)
+{
+    if (items.empty())
+        return base + L" 1";
+    const CString& last = items.back();
+    const int space = last.Find(L' ');
+    if (space < 0)
+        return last + L" " + CString(std::to_wstring(items.size()));
+    // One past the largest number counts on instead of wrapping.
+    const long long next = static_cast<long long>(LeadingDecimal(last.Mid(space + 1))) + 1;
+    return base + L" " + CString(std::to_wstring(next));
+}
+
+int SlotAfterDelete(int slot, int deleted, int count)
+{
+    if (slot < deleted || slot >= count)
+        return slot;
+    if (slot == deleted)
+        return count - 1;
+    return slot - 1;
+}
+
+ProfileFileMoves MovesForDelete(int deleted, int count)
+{
+    ProfileFileMoves moves{};
+    for (int slot = 0; slot < kProfileCount; ++slot)
+        moves[static_cast<size_t>(slot)] = SlotAfterDelete(slot, deleted, count);
+    return moves;
+}
+
+ProfileFileMoves ReversedMoves(const ProfileFileMoves& moves)
+{
+    ProfileFileMoves reversed{};
+    for (int slot = 0; slot < kProfileCount; ++slot) {
+        const int target = moves[static_cast<size_t>(slot)];
+        if (target >= 0 && target < kProfileCount)
+            reversed[static_cast<size_t>(target)] = slot;
+    }
+    return reversed;
+}
+
+bool MoveProfileFiles(const CString& modulePath, const ProfileFileMoves& moves)
+{
+    std::array<bool, kProfileCount> targeted{};
+    for (const int target : moves) {
+        if (target < 0 || target >= kProfileCount || targeted[static_cast<size_t>(target)])
+            return false;
+        targeted[static_cast<size_t>(target)] = true;
+    }
+
+    // Only the slots whose files go elsewhere are read and written.
+    std::array<std::optional<SlotFiles>, kProfileCount> slots;
+    for (int slot = 0; slot < kProfileCount; ++slot) {
+        if (moves[static_cast<size_t>(slot)] == slot)
+            continue;
+        CString profileName, captionName;
+        profileName.Format(L"config%d.bin", slot);
+        captionName.Format(L"str%d.ini", slot);
+        SlotFiles files{DataFilePath(modulePath, profileName), DataFilePath(modulePath, captionName), {}, {}};
+        const auto profile = ReadWholeFile(files.profilePath);
+        const auto captions = ReadWholeFile(files.captionPath);
+        if (!profile || !captions) {
+            DebugTrace(L"Profile files of slot %d cannot be read: nothing is moved.\n", slot);
+            return false;
+        }
+        files.profile = *profile;
+        files.captions = *captions;
+        slots[static_cast<size_t>(slot)] = std::move(files);
+    }
+
+    bool moved = true;
+    for (int from = 0; from < kProfileCount && moved; ++from) {
+        const auto& source = slots[static_cast<size_t>(from)];
+        if (!source)
+            continue;
+        const SlotFiles& target = *slots[static_cast<size_t>(moves[static_cast<size_t>(from)])];
+        moved = PutContent(target.profilePath, source->profile, true) &&
+                PutContent(target.captionPath, source->captions, false);
+    }
+    if (moved)
+        return true;
+
+    const DWORD error = GetLastError();
+    for (const auto& files : slots) {
+        if (!files)
+            continue;
+        PutContent(files->profilePath, files->profile, false);
+        PutContent(files->captionPath, files->captions, false);
+    }
+    DebugTrace(L"Moving the profile files failed (error %d): they are put back.\n", static_cast<int>(error));
+    return false;
+}

@@ -36,18 +36,23 @@ public:
     // macro slots. An invalid list ("ItemCount" missing, 0 or above 6) loads
     // nothing at all.
     void LoadCurrentProfile();
-    // Writes g_Settings into the current profile's file. A missing profile
-    // file is never created.
-    void SaveCurrentProfile();
+    // Writes g_Settings into the current profile's file (WriteProfileFile).
+    // A missing profile file is never created. True when the file was
+    // written; false when it is missing or could not be written, which is
+    // reported as a debug text with the system error code.
+    bool SaveCurrentProfile();
     // Loads profile n into g_Settings, macro slots as stored in its file, and
     // points the caption file at str<n>.ini. g_nCurProfile is not changed.
     void LoadProfile(int n);
 
     // The twelve captions and the skin and pointer strings of the caption file.
+    // Without a language section name (a language without texts) the
+    // captions are not read and come out empty, as missing keys do.
     void ReadStrIni();
     void ReadStrIniFrom(const CString& path);
     // "Item1" .. "Item7" = the captions of the seven assignment boxes
     // (m_strItem[0..6]), in the language's section of the caption file.
+    // Without a language section name nothing is written.
     void WriteStrIni();
     void WriteStrIniTo(const CString& path);
 

@@ -2,6 +2,7 @@
 // the protocol's pauses taken by a virtual clock. The link's own share must
 // stay under 1 % of the 200 ms those pauses take per transfer.
 
+#include "bench_report.h"
 #include "device/clock.h"
 #include "device/emulated/emulated_mouse.h"
 #include "device/hid_link.h"
@@ -52,5 +53,6 @@ int wmain()
         "(%.3f %% of the %.0f ms of protocol pauses; budget %.1f ms)%s\n",
         kTransfers, perTransferMs, 100.0 * perTransferMs / kProtocolPauseMs, kProtocolPauseMs, kBudgetMs,
         stored ? "" : " -- the mouse did not store the block");
-    return perTransferMs < kBudgetMs && stored ? 0 : 1;
+    ReportAtMost("hid_link.write_128_bytes", perTransferMs, "ms", kBudgetMs);
+    return stored ? 0 : 1;
 }

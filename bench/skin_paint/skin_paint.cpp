@@ -1,10 +1,12 @@
 // Times the paints of the skinned controls under the current platform:
 // a PNG drawn with DrawPngWithAlpha (decoded on every call), a captioned
 // CBitmapBtn, a CDMarker and a CDMarkerV, and the button's set-up from its
-// PNG files (decode, cut, first paint). Prints microseconds per operation.
+// PNG files (decode, cut, first paint). Prints microseconds per operation,
+// each also as a figure for scripts/bench (no targets yet).
 //
 // Run: wine skin_paint.exe [iterations]
 
+#include "bench_report.h"
 #include "classlib/gdiplus_session.h"
 #include "classlib/image.h"
 #include "skin/bitmap_btn.h"
@@ -52,7 +54,9 @@ double Now()
     return static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
 }
 
-template <class Operation> void Time(const char* name, int iterations, Operation operation)
+// Times `operation`; `id` names the figure, `name` the line for people.
+template <class Operation>
+void Time(const std::string& id, const std::string& name, int iterations, Operation operation)
 {
     operation();  // warm-up: first use of fonts, decoder, surfaces
     const double start = Now();
@@ -61,7 +65,8 @@ template <class Operation> void Time(const char* name, int iterations, Operation
         ReleaseTemporaryGdiWrappers();  // what the message loop does when idle
     }
     const double perCall = (Now() - start) / iterations * 1e6;
-    std::printf("%-44s %10.1f us\n", name, perCall);
+    std::printf("%-44s %10.1f us\n", name.c_str(), perCall);
+    ReportFigure(id.c_str(), perCall, "us");
 }
 
 void PaintNow(HWND window)
@@ -70,15 +75,15 @@ void PaintNow(HWND window)
 }
 
 // Times a slider's paint, then decode + cut + paint, from its two pictures.
-void TimeSlider(const std::string& name, CDMarker& slider, CRect cut, const std::wstring& track,
+void TimeSlider(const std::string& id, const std::string& name, CDMarker& slider, CRect cut, const std::wstring& track,
                 const std::wstring& fill, int iterations)
 {
     CBitmap trackBitmap, fillBitmap;
     LoadPicture(track, trackBitmap);
     LoadPicture(fill, fillBitmap);
     slider.SetBitmaps(cut, &trackBitmap, &fillBitmap);
-    Time((name + " paint").c_str(), iterations, [&] { PaintNow(slider.m_hWnd); });
-    Time((name + " decode + cut + paint").c_str(), iterations, [&] {
+    Time(id + "_paint", name + " paint", iterations, [&] { PaintNow(slider.m_hWnd); });
+    Time(id + "_setup", name + " decode + cut + paint", iterations, [&] {
         CBitmap t, f;
         LoadPicture(track, t);
         LoadPicture(fill, f);
@@ -121,8 +126,10 @@ int wmain(int argc, wchar_t** argv)
     std::printf("per operation, mean of %d\n", iterations);
     {
         CClientDC dc(parent.m_hWnd);
-        Time("DrawPngWithAlpha 142x83 32-bit", iterations, [&] { DrawPngWithAlpha(&dc, dial.c_str(), 10, 10); });
-        Time("DrawPngWithAlpha 247x563 24-bit", iterations, [&] { DrawPngWithAlpha(&dc, background.c_str(), 0, 0); });
+        Time("skin.png_142x83_alpha", "DrawPngWithAlpha 142x83 32-bit", iterations,
+             [&] { DrawPngWithAlpha(&dc, dial.c_str(), 10, 10); });
+        Time("skin.png_247x563_opaque", "DrawPngWithAlpha 247x563 24-bit", iterations,
+             [&] { DrawPngWithAlpha(&dc, background.c_str(), 0, 0); });
     }
 
     CBitmap itemBitmap;
@@ -133,11 +140,13 @@ int wmain(int argc, wchar_t** argv)
     button.m_nFontHeight = 13;
     button.m_strFontFace = L"Arial";
     button.SetCaption(L"Button Assignment");
-    Time("CBitmapBtn 242x20 paint, captioned", iterations, [&] { PaintNow(button.m_hWnd); });
+    Time("skin.button_paint_captioned", "CBitmapBtn 242x20 paint, captioned", iterations,
+         [&] { PaintNow(button.m_hWnd); });
     button.SetCaption(L"");
-    Time("CBitmapBtn 242x20 paint, image only", iterations, [&] { PaintNow(button.m_hWnd); });
+    Time("skin.button_paint_image", "CBitmapBtn 242x20 paint, image only", iterations,
+         [&] { PaintNow(button.m_hWnd); });
     button.SetCaption(L"Button Assignment");
-    Time("CBitmapBtn decode + cut 4 states + paint", iterations, [&] {
+    Time("skin.button_setup", "CBitmapBtn decode + cut 4 states + paint", iterations, [&] {
         CBitmap face;
         LoadPicture(item, face);
         button.LoadBitmaps(CRect(0, 0, 242, 20), &face, &face, &face, &face);
@@ -149,14 +158,14 @@ int wmain(int argc, wchar_t** argv)
     slider.m_nMin = 1;
     slider.m_nMax = 11;
     slider.m_nPos = 6;
-    TimeSlider("CDMarker 208x9", slider, CRect(0, 0, 208, 14), track, fill, iterations);
+    TimeSlider("skin.slider", "CDMarker 208x9", slider, CRect(0, 0, 208, 14), track, fill, iterations);
 
     CDMarkerV stage;
     stage.Create(300, 3, 307, 173, &parent, 2027);
     stage.m_nMin = 1;
     stage.m_nMax = 216;
     stage.m_nPos = 100;
-    TimeSlider("CDMarkerV 7x170", stage, CRect(0, 0, 7, 169), stageTrack, stageFill, iterations);
+    TimeSlider("skin.vslider", "CDMarkerV 7x170", stage, CRect(0, 0, 7, 169), stageTrack, stageFill, iterations);
 
     for (const std::wstring* file : {&dial, &background, &item, &track, &fill, &stageTrack, &stageFill})
         DeleteFileW(file->c_str());

@@ -118,14 +118,17 @@ BOOL FindDevice()
             lastIndex = true;
         }
 
+        // An interface whose path cannot be read or that cannot be opened
+        // (a device that Windows opens only for administrators, such as a
+        // security key) is not the mouse's: the search goes on past it.
         const std::optional<std::wstring> path = interfaces->DevicePath();
         if (!path)
-            return FALSE;
+            continue;
         g_strDevicePath = *path;
 
         HidHandle probe(hid.Open(*path, 0, 0));
         if (!probe.valid())
-            return FALSE;
+            continue;
 
         HIDD_ATTRIBUTES attributes{};
         hid.GetAttributes(probe.get(), attributes);

@@ -115,8 +115,12 @@ inline bool IsDeviceHandleValid(HANDLE handle)
 
 // Looks for the mouse among the present HID interfaces. Opens the event
 // collection when it comes first, and returns TRUE once the command
-// collection is open. A handle of an earlier connection is closed when a new
-// one replaces it; a pending read on the old event handle is cancelled first.
+// collection is open. An interface whose path cannot be read or that cannot
+// be opened at all is skipped. FALSE when the interfaces cannot be listed or
+// enumerated, or when a collection with the mouse's ids then fails (its
+// preparsed data, its capabilities, or its opening for reading or writing).
+// A handle of an earlier connection is closed when a new one replaces it; a
+// pending read on the old event handle is cancelled first.
 BOOL FindDevice();
 
 // Sends one command frame; for a read command fetches the reply over `command`.

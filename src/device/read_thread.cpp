@@ -8,9 +8,9 @@
 #include "messages.h"
 
 #include <algorithm>
-#include <array>
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 HWND g_hMainWnd = nullptr;
 CWinThread* g_pReadThread = nullptr;
@@ -112,7 +112,7 @@ void FinishPendingRead(HidBackend& hid, HANDLE device)
     }
 }
 
-bool IsEventReport(const std::array<uint8_t, kReadBufferSize>& buffer)
+bool IsEventReport(const std::vector<uint8_t>& buffer)
 {
     return buffer[0] == kEventReportByte0 && buffer[1] == kEventReportByte1;
 }
@@ -122,11 +122,12 @@ bool IsEventReport(const std::array<uint8_t, kReadBufferSize>& buffer)
 UINT __cdecl ReadThreadFun(LPVOID /*pParam*/)
 {
     HidBackend& hid = Hid();
+    // The input report length of the event collection found by the search
+    // that let the thread start. The driver refuses a read into a buffer
+    // shorter than one report, so the buffer holds a whole one.
+    const DWORD readLength = g_wInputReportLen;
     // Zeroed once; not cleared between reads.
-    std::array<uint8_t, kReadBufferSize> buffer{};
-    // The length of the event collection found by the search that let the
-    // thread start, never more than the buffer holds.
-    const DWORD readLength = std::min<DWORD>(g_wInputReportLen, kReadBufferSize);
+    std::vector<uint8_t> buffer(std::max<size_t>(kReadBufferSize, readLength), 0);
     // The handle of a read started and not yet collected.
     HANDLE readDevice = nullptr;
     const auto finish = [&] {

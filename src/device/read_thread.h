@@ -21,8 +21,9 @@ extern HWND g_hMainWnd;
 // first arrival does (ResumeReadThread).
 extern CWinThread* g_pReadThread;
 
-// The receive buffer; the mouse's event reports are shorter. An event
-// collection with longer reports is read no further than this.
+// The smallest receive buffer; the mouse's event reports are shorter. An
+// event collection with longer input reports gets a buffer of its report
+// length, since the driver refuses a read into a shorter one.
 constexpr DWORD kReadBufferSize = 40;
 
 // The thread function. Its parameter (the main window) is not used. It loops

@@ -44,8 +44,7 @@ void ReportSystemError(DWORD error)
 // file; the record is left as it is otherwise.
 void ReadProfileFileWhole(const CString& path)
 {
-    UniqueHandle file(
-        CreateFileW(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    UniqueHandle file(OpenProfileFileForReading(path));
     if (!file) {
         ReportSystemError(GetLastError());
         return;
@@ -104,8 +103,8 @@ void ExportProfile(CProfileStore& store, CWnd* parent)
     store.WriteStrIniTo(CaptionFileBeside(path, name));
     store.m_strConfigPath = DataFilePath(store.m_strModulePath, name);
 
-    const DWORD error = WriteProfileFileReplacing(path, g_Settings);
-    if (error != ERROR_SUCCESS) {
+    DWORD error = ERROR_SUCCESS;
+    if (!WriteProfileFile(path, g_Settings, &error)) {
         ReportSystemError(error);
         return;
     }

@@ -27,7 +27,6 @@ inline constexpr const wchar_t* kProfileFileDialogFilter = L"Gaming Mouse Profil
 void ImportProfile(CProfileStore& store, CWnd* parent);
 
 // Writes the captions to the .ini and g_Settings to the .bin of the chosen
-// name (".bin" appended when the name lacks it). The .bin is written to a
-// temporary file that then replaces it, so a failed export leaves an earlier
-// file of that name whole.
+// name (".bin" appended when the name lacks it), the .bin as
+// WriteProfileFile writes it.
 void ExportProfile(CProfileStore& store, CWnd* parent);

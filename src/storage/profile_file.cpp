@@ -2,6 +2,71 @@
 
 #include "storage/win32_handle.h"
 
+namespace {
+
+// Writes the whole of `content` to `file` from its start, then cuts the file
+// off behind it.
+bool WriteWhole(HANDLE file, const ProfileFile& content)
+{
+    DWORD count = 0;
+    if (SetFilePointer(file, 0, nullptr, FILE_BEGIN) == INVALID_SET_FILE_POINTER)
+        return false;
+    if (!WriteFile(file, &content, kProfileFileSize, &count, nullptr))
+        return false;
+    if (count != kProfileFileSize) {
+        // A short write that the system still reports as done leaves no error code.
+        SetLastError(ERROR_WRITE_FAULT);
+        return false;
+    }
+    return SetEndOfFile(file) && FlushFileBuffers(file);
+}
+
+// Writes a temporary file beside `path`, which then takes its place in one
+// step: through ReplaceFileW when `path` exists, so that the file keeps its
+// security, owner and attributes, else by moving the temporary file there.
+// The temporary file is gone afterwards either way.
+bool WriteBesideAndSwap(const CString& path, const ProfileFile& content)
+{
+    const CString temporary = path + L".tmp";
+    {
+        UniqueHandle file(
+            CreateFileW(temporary, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (!file)
+            return false;
+        if (!WriteWhole(file.get(), content)) {
+            const DWORD error = GetLastError();
+            file.reset();
+            DeleteFileW(temporary);
+            SetLastError(error);
+            return false;
+        }
+    }
+    const bool swapped =
+        GetFileAttributesW(path) != INVALID_FILE_ATTRIBUTES
+            ? ReplaceFileW(path, temporary, nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr) != FALSE
+            : MoveFileExW(temporary, path, MOVEFILE_WRITE_THROUGH) != FALSE;
+    if (!swapped) {
+        const DWORD error = GetLastError();
+        DeleteFileW(temporary);
+        SetLastError(error);
+    }
+    return swapped;
+}
+
+// Overwrites `path` where it is, creating it when it is missing. Shares
+// reading and writing, so that a program that holds the file open that way
+// does not stop the write.
+bool WriteInPlace(const CString& path, const ProfileFile& content, DWORD& error)
+{
+    UniqueHandle file(CreateFileW(path, GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr));
+    const bool written = file && WriteWhole(file.get(), content);
+    error = written ? ERROR_SUCCESS : GetLastError();
+    return written;
+}
+
+}  // namespace
+
 DWORD ReadUpTo(HANDLE file, uint8_t* buffer, DWORD size)
 {
     DWORD total = 0;
@@ -14,24 +79,21 @@ DWORD ReadUpTo(HANDLE file, uint8_t* buffer, DWORD size)
     return total;
 }
 
-DWORD WriteProfileFileReplacing(const CString& path, const SettingsRecord& settings)
+HANDLE OpenProfileFileForReading(const CString& path)
+{
+    return CreateFileW(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                       FILE_ATTRIBUTE_NORMAL, nullptr);
+}
+
+bool WriteProfileFile(const CString& path, const SettingsRecord& settings, DWORD* error)
 {
     const ProfileFile content{kProfileFileFlag, settings};
-    const CString temporary = path + L".tmp";
-    bool written = false;
-    {
-        UniqueHandle file(
-            CreateFileW(temporary, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-        DWORD count = 0;
-        written = file && WriteFile(file.get(), &content, kProfileFileSize, &count, nullptr) &&
-                  count == kProfileFileSize && FlushFileBuffers(file.get());
-    }
-    if (written)
-        written = MoveFileExW(temporary, path, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
-    if (written)
-        return ERROR_SUCCESS;
-    const DWORD error = GetLastError();
-    DeleteFileW(temporary);
-    // A short write that the system still reports as done leaves no error code.
-    return error == ERROR_SUCCESS ? ERROR_WRITE_FAULT : error;
+    // The swap is refused where another program holds the file open without
+    // sharing its deletion, or where no new file may be made in the folder;
+    // a plain write may still be allowed there.
+    DWORD lastError = ERROR_SUCCESS;
+    const bool written = WriteBesideAndSwap(path, content) || WriteInPlace(path, content, lastError);
+    if (error)
+        *error = lastError;
+    return written;
 }

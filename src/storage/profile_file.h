@@ -25,7 +25,18 @@ constexpr uint8_t kProfileFileFlag = 1;
 // Reads until `size` bytes are in or the file ends; the number read.
 DWORD ReadUpTo(HANDLE file, uint8_t* buffer, DWORD size);
 
-// Writes the flag byte and `settings` to a file beside `path`, which then
-// replaces `path` in one step, so a failed write leaves the old file whole.
-// ERROR_SUCCESS, or the system error code of the step that failed.
-DWORD WriteProfileFileReplacing(const CString& path, const SettingsRecord& settings);
+// Opens an existing profile file for reading, sharing reading and writing
+// (as an ordinary runtime read does), so that a file another program holds
+// open for writing still loads. INVALID_HANDLE_VALUE when it cannot be opened.
+HANDLE OpenProfileFileForReading(const CString& path);
+
+// Writes the flag byte and `settings` as the whole file `path`, creating it
+// when it is missing. The bytes go to a temporary file beside `path` first,
+// which then takes its place in one step (ReplaceFileW for an existing file,
+// which keeps its security and owner), so that a failed write leaves the old
+// file whole. Where that step is refused (another program holds the file
+// open without sharing its deletion, or the folder allows changing files but
+// not making new ones) the file is overwritten in place instead.
+// True when the file was written; otherwise `error` (when given) receives the
+// system error code of the last step that failed.
+bool WriteProfileFile(const CString& path, const SettingsRecord& settings, DWORD* error = nullptr);

@@ -21,8 +21,11 @@ namespace {
 constexpr const wchar_t* kSkinsSection = L"Skins";
 constexpr const wchar_t* kPointSection = L"Point";
 
-// The per-language section of the captions: text 0 ("Setting-EN", ...).
-const wchar_t* CaptionSection()
+// The per-language section of the captions: text 0 ("Setting-EN", ...). It
+// is empty when the language has no texts: the captions are then neither read
+// nor written, since the profile functions would take an empty section name
+// for the lines above the first section.
+const CString& CaptionSection()
 {
     return g_TextTable.Get(0);
 }
@@ -131,8 +134,7 @@ void CProfileStore::ReadProfileFile(const wchar_t* missingText)
         DebugTrace(missingText);
         return;
     }
-    UniqueHandle file(CreateFileW(m_strConfigPath, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                                  FILE_ATTRIBUTE_NORMAL, nullptr));
+    UniqueHandle file(OpenProfileFileForReading(m_strConfigPath));
     if (!file) {
         DebugTrace(L"Error Code is: %d \n", static_cast<int>(GetLastError()));
         return;
@@ -144,24 +146,24 @@ void CProfileStore::ReadProfileFile(const wchar_t* missingText)
     DebugTrace(L"Program First Run Flag:%d\nRead Size is: %d", g_FirstRunFlag, static_cast<int>(recordBytes));
 }
 
-void CProfileStore::SaveCurrentProfile()
+bool CProfileStore::SaveCurrentProfile()
 {
     RefreshModulePath();
     SetProfilePaths(g_nCurProfile);
 
     if (!PathExists(m_strConfigPath)) {
         DebugTrace(L"Config file is not exist.\n");
-        return;
+        return false;
     }
 
-    // A failed write leaves the old profile whole.
-    const DWORD error = WriteProfileFileReplacing(m_strConfigPath, g_Settings);
-    if (error != ERROR_SUCCESS) {
+    DWORD error = ERROR_SUCCESS;
+    if (!WriteProfileFile(m_strConfigPath, g_Settings, &error)) {
         DebugTrace(L"Error Code is: %d \n", static_cast<int>(error));
-        return;
+        return false;
     }
     DebugTrace(L"Data num:%d BYTE -%d BYTE\n Struct size:%d BYTE", 1, static_cast<int>(kSettingsRecordSize),
                static_cast<int>(kSettingsRecordSize));
+    return true;
 }
 
 void CProfileStore::ReadStrIni()
@@ -171,8 +173,9 @@ void CProfileStore::ReadStrIni()
 
 void CProfileStore::ReadStrIniFrom(const CString& path)
 {
+    const CString& section = CaptionSection();
     for (int i = 0; i < kCaptionCount; ++i)
-        m_strItem[static_cast<size_t>(i)] = ReadIniValue(path, CaptionSection(), CaptionKey(i));
+        m_strItem[static_cast<size_t>(i)] = section.IsEmpty() ? CString() : ReadIniValue(path, section, CaptionKey(i));
     m_strRColor = ReadIniValue(path, kSkinsSection, L"RColor");
     m_strGColor = ReadIniValue(path, kSkinsSection, L"GColor");
     m_strBColor = ReadIniValue(path, kSkinsSection, L"BColor");
@@ -190,8 +193,11 @@ void CProfileStore::WriteStrIni()
 
 void CProfileStore::WriteStrIniTo(const CString& path)
 {
+    const CString& section = CaptionSection();
+    if (section.IsEmpty())
+        return;
     for (int i = 0; i < kAssignBoxCount; ++i)
-        WriteIniValue(path, CaptionSection(), CaptionKey(i), m_strItem[static_cast<size_t>(i)]);
+        WriteIniValue(path, section, CaptionKey(i), m_strItem[static_cast<size_t>(i)]);
 }
 
 void CProfileStore::LoadMacrosFromIni()

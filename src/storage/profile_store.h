@@ -38,19 +38,24 @@ public:
     // current profile. A profile file that is missing or not of the size of
     // a profile file gives the factory profile (config.bin) instead.
     void LoadCurrentProfile();
-    // Writes g_Settings into the current profile's file. A missing profile
-    // file is never created.
-    void SaveCurrentProfile();
+    // Writes g_Settings into the current profile's file (WriteProfileFile).
+    // A missing profile file is never created. True when the file was
+    // written; false when it is missing or could not be written, which is
+    // reported as a debug text with the system error code.
+    bool SaveCurrentProfile();
     // Loads profile n into g_Settings, macro slots as stored in its file, and
     // points the caption file at str<n>.ini. g_nCurProfile is not changed.
     // A profile file that is missing or not whole gives the factory profile.
     void LoadProfile(int n);
 
     // The twelve captions and the skin and pointer strings of the caption file.
+    // Without a language section name (a language without texts) the
+    // captions are not read and come out empty, as missing keys do.
     void ReadStrIni();
     void ReadStrIniFrom(const CString& path);
     // "Item1" .. "Item7" = the captions of the seven assignment boxes
     // (m_strItem[0..6]), in the language's section of the caption file.
+    // Without a language section name nothing is written.
     void WriteStrIni();
     void WriteStrIniTo(const CString& path);
 

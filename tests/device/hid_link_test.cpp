@@ -27,20 +27,37 @@ template <size_t N> std::array<uint8_t, N> Pattern(uint8_t seed)
 // ---------------------------------------------------------------------------
 // Frames and chunk counts
 
-TEST(CommandFrame, ChecksumIsTheInvertedByteSum)
+TEST(CommandFrame, ChecksumIsTheInvertedSumOfBytesZeroToSix)
 {
-    EXPECT_EQ(CommandChecksum(Command(0x02, 0x01)), 0xFC);
-    EXPECT_EQ(CommandChecksum(Command(0x82)), 0x7D);
-    // The sum wraps at 8 bits: 0x80 + 0x80 + 0x7F = 0x17F -> 0x7F -> 0x80.
-    EXPECT_EQ(CommandChecksum(Command(0x80, 0x80, 0x7F)), 0x80);
+    // Expected values worked out by hand. Every byte of the last cases is
+    // non-zero, byte 6 included, and the checksum byte the caller left is
+    // not: a sum over fewer or more bytes gives another result.
+    const std::pair<DeviceCommand, uint8_t> cases[] = {
+        {Command(0x02, 0x01), 0xFC},
+        {Command(0x82), 0x7D},
+        // The sum wraps at 8 bits: 0x80 + 0x80 + 0x7F = 0x17F -> 0x7F -> 0x80.
+        {Command(0x80, 0x80, 0x7F), 0x80},
+        // 0x1C -> 0xE3
+        {DeviceCommand{0x01, 0x02, 0x03, 0x04, 0x05, 0x06, 0x07, 0x99}, 0xE3},
+        // 0x2D1 -> 0xD1 -> 0x2E
+        {DeviceCommand{0x81, 0x10, 0x20, 0x30, 0x40, 0x50, 0x60, 0x99}, 0x2E},
+        // 7 x 0xFF = 0x6F9 -> 0xF9 -> 0x06
+        {DeviceCommand{0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}, 0x06},
+    };
+    for (const auto& [command, checksum] : cases) {
+        SCOPED_TRACE(
+            testing::PrintToString(std::vector<int>(CommandBytes(command).begin(), CommandBytes(command).end())));
+        EXPECT_EQ(CommandChecksum(command), checksum);
+    }
 }
 
-TEST(CommandFrame, CarriesReportIdBytesZeroToSixAndTheComputedChecksum)
+TEST(CommandFrame, CarriesReportIdBytesZeroToSixAndTheChecksum)
 {
     DeviceCommand c{0x0C, 0x01, 0x80, 0x11, 0x22, 0x33, 0x44, 0xEE};
     const CommandFrame frame = BuildCommandFrame(c);
     const std::vector<uint8_t> sent(frame.begin(), frame.begin() + 9);
-    EXPECT_EQ(sent, Bytes({0x00, 0x0C, 0x01, 0x80, 0x11, 0x22, 0x33, 0x44, CommandChecksum(c)}));
+    // 0x0C + 0x01 + 0x80 + 0x11 + 0x22 + 0x33 + 0x44 = 0x137 -> 0x37 -> 0xC8
+    EXPECT_EQ(sent, Bytes({0x00, 0x0C, 0x01, 0x80, 0x11, 0x22, 0x33, 0x44, 0xC8}));
     EXPECT_TRUE(std::all_of(frame.begin() + 9, frame.end(), [](uint8_t b) { return b == 0; }));
 }
 
@@ -140,7 +157,6 @@ TEST_F(FindDeviceTest, EachFailureReturnsFalseWithoutAHandleLeftOpen)
         std::vector<std::wstring> lastText;
     };
     const Case cases[] = {
-        {"probe open", [](EmulatedInterface& e, EmulatedInterface&) { e.FailProbeOpen = true; }, {}},
         {"preparsed data",
          [](EmulatedInterface& e, EmulatedInterface&) { e.FailPreparsedData = true; },
          {L"HidD_GetPreparsedData failed.\n"}},
@@ -169,6 +185,46 @@ TEST_F(FindDeviceTest, EachFailureReturnsFalseWithoutAHandleLeftOpen)
         CloseDeviceHandles();
         EXPECT_EQ(faulty.OpenHandleCount(), 0u);
     }
+}
+
+TEST_F(FindDeviceTest, SkipsInterfacesThatCannotBeOpenedOrWhosePathCannotBeRead)
+{
+    // Devices that Windows opens only for administrators come before the mouse.
+    EmulatedInterface locked = EmulatedMouse::OtherDevice(0x2468, 0x0101, 1);
+    locked.FailProbeOpen = true;
+    EmulatedInterface unreadable = EmulatedMouse::OtherDevice(0x2468, 0x0102, 2);
+    unreadable.UnreadablePath = true;
+    mouse.SetInterfaces({locked, unreadable, EmulatedMouse::EventCollection(), EmulatedMouse::CommandCollection()});
+
+    ASSERT_TRUE(FindDevice());
+    EXPECT_TRUE(IsDeviceHandleValid(g_hDevRead));
+    EXPECT_TRUE(IsDeviceHandleValid(g_hDevCmd));
+    EXPECT_EQ(mouse.OpenHandleCount(), 2u);
+    DeviceCommand select = Command(kCmdSelectProfile, 3);
+    SendCommand(select);
+    EXPECT_EQ(mouse.CurrentProfile(), 3);
+
+    // The mouse's own event collection refusing the probe leaves the
+    // command collection, found as when it is listed first.
+    CloseDeviceHandles();
+    EmulatedInterface event = EmulatedMouse::EventCollection();
+    event.FailProbeOpen = true;
+    mouse.SetInterfaces({locked, event, EmulatedMouse::CommandCollection()});
+    ASSERT_TRUE(FindDevice());
+    EXPECT_FALSE(IsDeviceHandleValid(g_hDevRead));
+    EXPECT_EQ(mouse.OpenHandleCount(), 1u);
+}
+
+TEST_F(FindDeviceTest, AnEnumerationFailureOtherThanTheEndOfTheListEndsTheSearch)
+{
+    EmulatedInterface broken = EmulatedMouse::OtherDevice(0x2468, 0x0103, 3);
+    broken.FailEnumeration = true;
+    mouse.SetInterfaces({EmulatedMouse::OtherDevice(0x1234, 0x0001, 1), broken, EmulatedMouse::EventCollection(),
+                         EmulatedMouse::CommandCollection()});
+    EXPECT_FALSE(FindDevice());
+    EXPECT_FALSE(IsDeviceHandleValid(g_hDevCmd));
+    EXPECT_FALSE(IsDeviceHandleValid(g_hDevRead));
+    EXPECT_EQ(mouse.OpenHandleCount(), 0u);
 }
 
 TEST_F(FindDeviceTest, FailsWhenTheInterfaceListCannotBeRead)

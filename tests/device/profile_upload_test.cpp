@@ -54,14 +54,12 @@ class ExpectedLog {
 public:
     explicit ExpectedLog(DWORD tick) : m_tick(tick) {}
 
+    // A command frame: report id 0, the three bytes, four zeros, and the
+    // inverted 8-bit sum, worked out here rather than by the link.
     void Frame(uint8_t code, uint8_t arg1, uint8_t arg2 = 0)
     {
-        DeviceCommand command{};
-        command.Code = code;
-        command.Arg1 = arg1;
-        command.Arg2 = arg2;
-        const CommandFrame frame = BuildCommandFrame(command);
-        m_steps.push_back({EmulatedLogKind::FeatureSet, {frame.begin(), frame.begin() + 9}, m_tick});
+        const auto checksum = static_cast<uint8_t>(0xFF - ((code + arg1 + arg2) & 0xFF));
+        m_steps.push_back({EmulatedLogKind::FeatureSet, {0x00, code, arg1, arg2, 0, 0, 0, 0, checksum}, m_tick});
     }
     // A 128-byte record: its frame, two chunks with 100 ms after each, then
     // the caller's pause.

@@ -34,6 +34,8 @@ public:
     // Waits (at most a few seconds) for the next read the thread starts.
     bool WaitForRead() { return WaitForSingleObject(m_readStarted, 5000) == WAIT_OBJECT_0; }
     DWORD LastReadLength() const { return m_lastLength; }
+    // Forgets a read started before, so that WaitForRead waits for the next.
+    void ForgetReads() { ResetEvent(m_readStarted); }
     // The next read fails at once, as on the handle of a mouse that is gone.
     void FailNextRead() { m_failNextRead = true; }
 
@@ -258,22 +260,33 @@ TEST_F(ReadThreadTest, ThreadWaitingForTheMouseRunsWhateverTheMomentOfTheArrival
     EXPECT_EQ(g_received, (std::vector<Notification>{{3, 3}}));
 }
 
-TEST_F(ReadThreadTest, ReadsNoMoreThanItsBufferWhateverTheCollectionReports)
+TEST_F(ReadThreadTest, ReadsWholeReportsOfAnyLengthTheEventCollectionHas)
 {
-    const std::pair<USHORT, DWORD> cases[] = {{8, 8}, {40, 40}, {64, 40}, {0x200, 40}};
+    // The driver refuses a read shorter than the collection's input report,
+    // so a buffer of fewer bytes would lose every event.
+    const std::pair<USHORT, DWORD> cases[] = {{8, 8}, {40, 40}, {41, 41}, {64, 64}, {0x200, 0x200}};
     for (const auto& [reportLength, expectedRead] : cases) {
+        SCOPED_TRACE(testing::Message() << "report length " << reportLength);
         std::vector<EmulatedInterface> interfaces = EmulatedMouse::StandardInterfaces(EmulatedMouse::Order::EventFirst);
         for (EmulatedInterface& i : interfaces)
             if (i.Role == EmulatedRole::EventCollection)
                 i.InputReportByteLength = reportLength;
         mouse.SetInterfaces(interfaces);
         ASSERT_TRUE(FindDevice());
+        g_received.clear();
+        // The read the thread of the case before started after its event.
+        watcher.ForgetReads();
 
         StartThread(true);
         ASSERT_TRUE(watcher.WaitForRead());
-        EXPECT_EQ(watcher.LastReadLength(), expectedRead) << "report length " << reportLength;
+        EXPECT_EQ(watcher.LastReadLength(), expectedRead);
+        mouse.ReportEvent(2, 6);
+        PumpUntil(1);
+        EXPECT_EQ(g_received, (std::vector<Notification>{{2, 6}}));
         ASSERT_TRUE(StopThread());
         CloseDeviceHandles();
+        EXPECT_TRUE(mouse.Errors().empty());
+        mouse.ClearLog();
     }
 }
 

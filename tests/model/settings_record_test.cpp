@@ -1,12 +1,8 @@
 #include "model/settings_record.h"
-#include "support/test_support.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdio>
-#include <cstring>
-#include <vector>
 
 namespace {
 
@@ -21,12 +17,6 @@ SettingsRecord PatternRecord()
 }
 
 }  // namespace
-
-TEST(SettingsRecord, GlobalsStartZeroed)
-{
-    const auto bytes = RecordBytes(g_SettingsSaved);
-    EXPECT_TRUE(std::all_of(bytes.begin(), bytes.end(), [](uint8_t b) { return b == 0; }));
-}
 
 TEST(SettingsRecord, DefaultsOfEveryField)
 {
@@ -101,24 +91,4 @@ TEST(SettingsRecord, DefaultsZeroThePerButtonArraysAndKeepTheRest)
     kept(0x052, 1);         // LiftOffDistance
     kept(0x0F1, 12 * 130);  // every macro slot, tails included
     kept(0x709, 3);         // padding
-}
-
-TEST(SettingsRecord, FileRoundTripKeepsEveryByte)
-{
-    const SettingsRecord original = PatternRecord();
-    TempFolder folder;
-    const std::wstring path = folder.file(L"profile.bin");
-
-    FILE* out = _wfopen(path.c_str(), L"wb");
-    ASSERT_NE(out, nullptr);
-    ASSERT_EQ(fwrite(&original, 1, sizeof original, out), sizeof original);
-    fclose(out);
-
-    SettingsRecord loaded{};
-    FILE* in = _wfopen(path.c_str(), L"rb");
-    ASSERT_NE(in, nullptr);
-    ASSERT_EQ(fread(&loaded, 1, sizeof loaded, in), sizeof loaded);
-    fclose(in);
-
-    EXPECT_EQ(std::memcmp(&original, &loaded, kSettingsRecordSize), 0);
 }

@@ -161,6 +161,22 @@ TEST_F(ProfileExchangeTest, ExportThatCannotWriteReportsTheErrorAndKeepsTheEarli
     EXPECT_EQ(IniFileLines(data.Path(L"Exports\\p.ini")), CaptionLines(L"Cap"));
 }
 
+TEST_F(ProfileExchangeTest, ExportWritesAFileAnotherProgramHoldsOpenWithReadAndWriteSharing)
+{
+    const std::vector<unsigned char> earlier(kProfileFileSize, 0x11);
+    WriteBinaryFile(data.Path(L"Exports\\p.bin"), earlier.data(), earlier.size());
+    const HANDLE holder = CreateFileW(data.Path(L"Exports\\p.bin").c_str(), GENERIC_READ | GENERIC_WRITE,
+                                      FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(holder, INVALID_HANDLE_VALUE);
+
+    Export(data.Path(L"Exports\\p.bin"));
+    CloseHandle(holder);
+
+    EXPECT_EQ(ReadBinaryFile(data.Path(L"Exports\\p.bin")), ProfileFolder::ProfileBytes(g_Settings));
+    EXPECT_TRUE(Logged(L"Data num:1 BYTE -1804 BYTE\n Struct size:1804 BYTE"));
+    EXPECT_FALSE(PathExists(data.Path(L"Exports\\p.bin.tmp").c_str()));
+}
+
 TEST_F(ProfileExchangeTest, CancelledExportChangesNothing)
 {
     ScriptedDialogs::CancelFileDialog();
@@ -236,4 +252,19 @@ TEST_F(ProfileExchangeTest, ImportOfAFileThatCannotBeOpenedReportsTheErrorAndKee
 
     EXPECT_TRUE(Logged(L"Error Code is: 32 \n"));
     EXPECT_TRUE(SameRecord(g_Settings, before));
+}
+
+TEST_F(ProfileExchangeTest, ImportOfAFileAnotherProgramHoldsOpenForWritingReadsIt)
+{
+    const SettingsRecord imported = PatternRecord(0x31);
+    data.WriteProfile(data.Path(L"Exports\\p.bin"), imported);
+    const HANDLE writer = CreateFileW(data.Path(L"Exports\\p.bin").c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
+                                      OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(writer, INVALID_HANDLE_VALUE);
+
+    Import(data.Path(L"Exports\\p.bin"));
+    CloseHandle(writer);
+
+    EXPECT_TRUE(SameRecord(g_Settings, imported));
+    EXPECT_TRUE(debug.empty()) << "no error reported";
 }

@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -102,6 +103,17 @@ TEST_F(ProfileStoreTest, CurrentProfileIsTheLastItemNamedExactly)
     EXPECT_EQ(g_FirstRunFlag, 7);
     EXPECT_EQ(g_Settings.PointerSpeed, 0x22);
     EXPECT_TRUE(Logged(L"Program First Run Flag:7\nRead Size is: 1804"));
+}
+
+TEST_F(ProfileStoreTest, AListOfSixProfilesReachesTheSixth)
+{
+    WriteProfileList(L"F", L"6", {L"A", L"B", L"C", L"D", L"E", L"F"});
+    WriteProfile(L"config5.bin", 0x55);
+    m_store.LoadCurrentProfile();
+    EXPECT_EQ(g_nCurProfile, 5);
+    EXPECT_EQ(m_store.m_strConfigPath, Path(L"config5.bin").c_str());
+    EXPECT_EQ(m_store.m_strStrIniPath, Path(L"str5.ini").c_str());
+    EXPECT_EQ(g_Settings.PointerSpeed, 0x55);
 }
 
 TEST_F(ProfileStoreTest, WithoutAMatchOrWithANegativeCountTheCurrentProfileStays)
@@ -229,6 +241,21 @@ TEST_F(ProfileStoreTest, AProfileFileThatCannotBeOpenedLeavesTheRecord)
     EXPECT_TRUE(Logged(L"Error Code is: 32 \n")) << "ERROR_SHARING_VIOLATION";
 }
 
+TEST_F(ProfileStoreTest, AProfileFileAnotherProgramHoldsOpenForWritingStillLoads)
+{
+    WriteProfileList(L"A", L"1", {L"A"});
+    WriteProfile(L"config0.bin", 0x10);
+    HANDLE writer = CreateFileW(Path(L"config0.bin").c_str(), GENERIC_READ | GENERIC_WRITE,
+                                FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(writer, INVALID_HANDLE_VALUE);
+    m_store.LoadCurrentProfile();
+    g_Settings.PointerSpeed = 9;
+    m_store.LoadProfile(0);
+    CloseHandle(writer);
+    EXPECT_EQ(g_Settings.PointerSpeed, 0x10);
+    EXPECT_EQ(std::count(m_debug.begin(), m_debug.end(), L"Program First Run Flag:1\nRead Size is: 1804"), 2);
+}
+
 TEST_F(ProfileStoreTest, RestoringDefaultsReadsTheFactoryFiles)
 {
     WriteProfile(L"config.bin", 0x66);
@@ -245,7 +272,7 @@ TEST_F(ProfileStoreTest, SaveReplacesTheWholeFile)
     WriteProfile(L"config3.bin", 0x99, 0);
     for (size_t i = 0; i < kSettingsRecordSize; ++i)
         RecordBytes(g_Settings)[i] = static_cast<uint8_t>(i * 7);
-    m_store.SaveCurrentProfile();
+    EXPECT_TRUE(m_store.SaveCurrentProfile());
 
     const std::vector<unsigned char> bytes = ReadBinaryFile(Path(L"config3.bin"));
     ASSERT_EQ(bytes.size(), kProfileFileSize);
@@ -262,9 +289,74 @@ TEST_F(ProfileStoreTest, SaveReplacesTheWholeFile)
     EXPECT_EQ(std::memcmp(&g_Settings, &saved, kSettingsRecordSize), 0);
 }
 
+TEST_F(ProfileStoreTest, EachProfileSavesToItsOwnFileAndLoadsBackWhole)
+{
+    for (int n = 0; n < kProfileCount; ++n)
+        WriteProfile((L"config" + std::to_wstring(n) + L".bin").c_str(), 0xEE, 0);
+    for (int n = 0; n < kProfileCount; ++n) {
+        g_nCurProfile = static_cast<uint8_t>(n);
+        for (size_t i = 0; i < kSettingsRecordSize; ++i)
+            RecordBytes(g_Settings)[i] = static_cast<uint8_t>(n * 41 + i * 7 + 1);
+        ASSERT_TRUE(m_store.SaveCurrentProfile()) << "profile " << n;
+    }
+    for (int n = 0; n < kProfileCount; ++n) {
+        g_Settings = SettingsRecord{};
+        g_FirstRunFlag = 0;
+        m_store.LoadProfile(n);
+        EXPECT_EQ(g_FirstRunFlag, 1) << "profile " << n;
+        const auto bytes = RecordBytes(g_Settings);
+        size_t wrong = 0;
+        for (size_t i = 0; i < bytes.size(); ++i)
+            wrong += bytes[i] != static_cast<uint8_t>(n * 41 + i * 7 + 1);
+        EXPECT_EQ(wrong, 0u) << "profile " << n;
+    }
+}
+
+TEST_F(ProfileStoreTest, SaveWritesAFileAnotherProgramHoldsOpenWithReadAndWriteSharing)
+{
+    WriteProfile(L"config0.bin", 0x99);
+    // An editor, a backup or a virus scanner: it shares reading and writing
+    // but not deleting, so the file cannot be replaced, only written.
+    HANDLE holder = CreateFileW(Path(L"config0.bin").c_str(), GENERIC_READ | GENERIC_WRITE,
+                                FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(holder, INVALID_HANDLE_VALUE);
+    for (size_t i = 0; i < kSettingsRecordSize; ++i)
+        RecordBytes(g_Settings)[i] = static_cast<uint8_t>(i * 5 + 3);
+    EXPECT_TRUE(m_store.SaveCurrentProfile());
+
+    // The holder sees the new bytes through its own handle.
+    std::vector<unsigned char> seen(kProfileFileSize + 10);
+    DWORD read = 0;
+    SetFilePointer(holder, 0, nullptr, FILE_BEGIN);
+    EXPECT_TRUE(ReadFile(holder, seen.data(), static_cast<DWORD>(seen.size()), &read, nullptr));
+    CloseHandle(holder);
+    ASSERT_EQ(read, kProfileFileSize);
+    EXPECT_EQ(seen[0], 1);
+    EXPECT_EQ(std::memcmp(seen.data() + 1, RecordBytes(g_Settings).data(), kSettingsRecordSize), 0);
+    EXPECT_EQ(GetFileAttributesW(Path(L"config0.bin.tmp").c_str()), INVALID_FILE_ATTRIBUTES);
+    EXPECT_TRUE(Logged(L"Data num:1 BYTE -1804 BYTE\n Struct size:1804 BYTE"));
+}
+
+TEST_F(ProfileStoreTest, SaveWritesInPlaceWhereNoFileCanBeMadeBesideIt)
+{
+    // A longer file, so that the write must also cut it to size.
+    std::vector<uint8_t> longer(kProfileFileSize + 300, 0x99);
+    WriteBinaryFile(Path(L"config0.bin"), longer.data(), longer.size());
+    // The temporary file's name is taken by a folder.
+    ASSERT_TRUE(CreateDirectoryW(Path(L"config0.bin.tmp").c_str(), nullptr));
+    g_Settings.PointerSpeed = 0x21;
+    EXPECT_TRUE(m_store.SaveCurrentProfile());
+    RemoveDirectoryW(Path(L"config0.bin.tmp").c_str());
+
+    const std::vector<unsigned char> bytes = ReadBinaryFile(Path(L"config0.bin"));
+    ASSERT_EQ(bytes.size(), kProfileFileSize);
+    EXPECT_EQ(bytes[0], 1);
+    EXPECT_EQ(std::memcmp(bytes.data() + 1, &g_Settings, kSettingsRecordSize), 0);
+}
+
 TEST_F(ProfileStoreTest, SaveNeverCreatesAProfileFile)
 {
-    m_store.SaveCurrentProfile();
+    EXPECT_FALSE(m_store.SaveCurrentProfile());
     EXPECT_EQ(GetFileAttributesW(Path(L"config0.bin").c_str()), INVALID_FILE_ATTRIBUTES);
     EXPECT_EQ(GetFileAttributesW(Path(L"config0.bin.tmp").c_str()), INVALID_FILE_ATTRIBUTES);
     EXPECT_TRUE(Logged(L"Config file is not exist.\n"));
@@ -277,7 +369,7 @@ TEST_F(ProfileStoreTest, AFailedSaveLeavesTheOldProfileWhole)
     HANDLE lock = CreateFileW(Path(L"config0.bin").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(lock, INVALID_HANDLE_VALUE);
     g_Settings.PointerSpeed = 1;
-    m_store.SaveCurrentProfile();
+    EXPECT_FALSE(m_store.SaveCurrentProfile());
     CloseHandle(lock);
 
     const std::vector<unsigned char> bytes = ReadBinaryFile(Path(L"config0.bin"));
@@ -334,6 +426,23 @@ TEST_F(ProfileStoreTest, CaptionsRoundTripInTheLanguageSectionInAnyScript)
     for (size_t i = 0; i < captions.size(); ++i)
         EXPECT_EQ(reader.m_strItem[i], captions[i]);
     EXPECT_TRUE(reader.m_strItem[9].IsEmpty()) << "a missing key reads as empty";
+}
+
+TEST_F(ProfileStoreTest, WithoutALanguageSectionNoCaptionIsWrittenOrRead)
+{
+    // A caption file with keys above every section, as a writer with an
+    // empty section name would have left them.
+    WriteUtf16File(Path(L"str0.ini"), L"Item1=stray\r\n[Setting-EN]\r\nItem1=English\r\n[Skins]\r\nPath=p\r\n");
+    g_TextTable = CTextTable{};
+    m_store.m_strStrIniPath = Path(L"str1.ini").c_str();
+    m_store.m_strItem[0] = L"kept in memory";
+    m_store.WriteStrIni();
+    EXPECT_EQ(GetFileAttributesW(Path(L"str1.ini").c_str()), INVALID_FILE_ATTRIBUTES);
+
+    m_store.ReadStrIniFrom(Path(L"str0.ini").c_str());
+    for (const CString& caption : m_store.m_strItem)
+        EXPECT_EQ(caption.str(), L"");
+    EXPECT_EQ(m_store.m_strSkinPath, L"p") << "the other strings are still read";
 }
 
 }  // namespace

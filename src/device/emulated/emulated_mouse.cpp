@@ -45,27 +45,32 @@ std::wstring MousePath(const wchar_t* collection)
 
 class EmulatedInterfaceList final : public HidInterfaceList {
 public:
-    explicit EmulatedInterfaceList(std::vector<std::wstring> paths) : m_paths(std::move(paths)) {}
+    explicit EmulatedInterfaceList(std::vector<EmulatedInterface> interfaces) : m_interfaces(std::move(interfaces)) {}
 
     bool Enumerate(DWORD index, DWORD& error) override
     {
-        if (index >= m_paths.size()) {
+        if (index >= m_interfaces.size()) {
             error = ERROR_NO_MORE_ITEMS;
+            return false;
+        }
+        if (m_interfaces[index].FailEnumeration) {
+            error = ERROR_INVALID_DATA;
             return false;
         }
         m_current = index;
         return true;
     }
 
+    // Like SetupAPI, the interface enumerated last.
     std::optional<std::wstring> DevicePath() override
     {
-        if (!m_current)
+        if (!m_current || m_interfaces[*m_current].UnreadablePath)
             return std::nullopt;
-        return m_paths[*m_current];
+        return m_interfaces[*m_current].Path;
     }
 
 private:
-    std::vector<std::wstring> m_paths;
+    std::vector<EmulatedInterface> m_interfaces;
     std::optional<size_t> m_current;
 };
 
@@ -416,11 +421,11 @@ std::unique_ptr<HidInterfaceList> EmulatedMouse::GetPresentInterfaces()
         SetLastError(ERROR_INVALID_PARAMETER);
         return nullptr;
     }
-    std::vector<std::wstring> paths;
+    std::vector<EmulatedInterface> present;
     for (const EmulatedInterface& i : m_interfaces)
         if (i.Role == EmulatedRole::OtherDevice || m_plugged)
-            paths.push_back(i.Path);
-    return std::make_unique<EmulatedInterfaceList>(std::move(paths));
+            present.push_back(i);
+    return std::make_unique<EmulatedInterfaceList>(std::move(present));
 }
 
 HANDLE EmulatedMouse::Open(const std::wstring& path, DWORD access, DWORD flags)

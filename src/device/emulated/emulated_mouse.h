@@ -45,8 +45,10 @@ struct EmulatedInterface {
     USHORT OutputReportByteLength = 0;
     USHORT FeatureReportByteLength = 0;
     // Faults a test can ask for.
-    bool FailProbeOpen = false;  // an open with access 0 fails
-    bool FailDataOpen = false;   // an open with read or write access fails
+    bool FailEnumeration = false;  // enumerating it fails with ERROR_INVALID_DATA
+    bool UnreadablePath = false;   // its detail (the device path) cannot be read
+    bool FailProbeOpen = false;    // an open with access 0 fails
+    bool FailDataOpen = false;     // an open with read or write access fails
     bool FailPreparsedData = false;
     bool InvalidPreparsedData = false;
 };

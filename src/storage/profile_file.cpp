@@ -6,14 +6,15 @@ namespace {
 
 // Writes the whole of `content` to `file` from its start, then cuts the file
 // off behind it.
-bool WriteWhole(HANDLE file, const ProfileFile& content)
+bool WriteWhole(HANDLE file, std::span<const uint8_t> content)
 {
+    const DWORD size = static_cast<DWORD>(content.size());
     DWORD count = 0;
     if (SetFilePointer(file, 0, nullptr, FILE_BEGIN) == INVALID_SET_FILE_POINTER)
         return false;
-    if (!WriteFile(file, &content, kProfileFileSize, &count, nullptr))
+    if (size != 0 && !WriteFile(file, content.data(), size, &count, nullptr))
         return false;
-    if (count != kProfileFileSize) {
+    if (count != size) {
         // A short write that the system still reports as done leaves no error code.
         SetLastError(ERROR_WRITE_FAULT);
         return false;
@@ -21,11 +22,21 @@ bool WriteWhole(HANDLE file, const ProfileFile& content)
     return SetEndOfFile(file) && FlushFileBuffers(file);
 }
 
+// Whether `path` may be deleted now: no other program holds it open without
+// sharing its deletion. ReplaceFileW needs that, and where it is refused it
+// may leave a stray temporary file of its own in the folder (seen under Wine).
+bool MayBeDeleted(const CString& path)
+{
+    UniqueHandle file(CreateFileW(path, DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    return static_cast<bool>(file);
+}
+
 // Writes a temporary file beside `path`, which then takes its place in one
 // step: through ReplaceFileW when `path` exists, so that the file keeps its
 // security, owner and attributes, else by moving the temporary file there.
 // The temporary file is gone afterwards either way.
-bool WriteBesideAndSwap(const CString& path, const ProfileFile& content)
+bool WriteBesideAndSwap(const CString& path, std::span<const uint8_t> content)
 {
     const CString temporary = path + L".tmp";
     {
@@ -43,7 +54,8 @@ bool WriteBesideAndSwap(const CString& path, const ProfileFile& content)
     }
     const bool swapped =
         GetFileAttributesW(path) != INVALID_FILE_ATTRIBUTES
-            ? ReplaceFileW(path, temporary, nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr) != FALSE
+            ? MayBeDeleted(path) &&
+                  ReplaceFileW(path, temporary, nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr) != FALSE
             : MoveFileExW(temporary, path, MOVEFILE_WRITE_THROUGH) != FALSE;
     if (!swapped) {
         const DWORD error = GetLastError();
@@ -56,7 +68,7 @@ bool WriteBesideAndSwap(const CString& path, const ProfileFile& content)
 // Overwrites `path` where it is, creating it when it is missing. Shares
 // reading and writing, so that a program that holds the file open that way
 // does not stop the write.
-bool WriteInPlace(const CString& path, const ProfileFile& content, DWORD& error)
+bool WriteInPlace(const CString& path, std::span<const uint8_t> content, DWORD& error)
 {
     UniqueHandle file(CreateFileW(path, GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS,
                                   FILE_ATTRIBUTE_NORMAL, nullptr));
@@ -85,9 +97,8 @@ HANDLE OpenProfileFileForReading(const CString& path)
                        FILE_ATTRIBUTE_NORMAL, nullptr);
 }
 
-bool WriteProfileFile(const CString& path, const SettingsRecord& settings, DWORD* error)
+bool WriteFileReplacing(const CString& path, std::span<const uint8_t> content, DWORD* error)
 {
-    const ProfileFile content{kProfileFileFlag, settings};
     // The swap is refused where another program holds the file open without
     // sharing its deletion, or where no new file may be made in the folder;
     // a plain write may still be allowed there.
@@ -96,4 +107,10 @@ bool WriteProfileFile(const CString& path, const SettingsRecord& settings, DWORD
     if (error)
         *error = lastError;
     return written;
+}
+
+bool WriteProfileFile(const CString& path, const SettingsRecord& settings, DWORD* error)
+{
+    const ProfileFile content{kProfileFileFlag, settings};
+    return WriteFileReplacing(path, std::span(reinterpret_cast<const uint8_t*>(&content), kProfileFileSize), error);
 }

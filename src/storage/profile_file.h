@@ -8,6 +8,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <span>
 
 #pragma pack(push, 1)
 struct ProfileFile {
@@ -30,8 +31,8 @@ DWORD ReadUpTo(HANDLE file, uint8_t* buffer, DWORD size);
 // open for writing still loads. INVALID_HANDLE_VALUE when it cannot be opened.
 HANDLE OpenProfileFileForReading(const CString& path);
 
-// Writes the flag byte and `settings` as the whole file `path`, creating it
-// when it is missing. The bytes go to a temporary file beside `path` first,
+// Writes `content` as the whole file `path`, creating it when it is missing.
+// The bytes go to a temporary file beside `path` first,
 // which then takes its place in one step (ReplaceFileW for an existing file,
 // which keeps its security and owner), so that a failed write leaves the old
 // file whole. Where that step is refused (another program holds the file
@@ -39,4 +40,7 @@ HANDLE OpenProfileFileForReading(const CString& path);
 // not making new ones) the file is overwritten in place instead.
 // True when the file was written; otherwise `error` (when given) receives the
 // system error code of the last step that failed.
+bool WriteFileReplacing(const CString& path, std::span<const uint8_t> content, DWORD* error = nullptr);
+
+// WriteFileReplacing of the flag byte and `settings`.
 bool WriteProfileFile(const CString& path, const SettingsRecord& settings, DWORD* error = nullptr);

@@ -8,7 +8,6 @@
 #include "storage/win32_handle.h"
 
 #include <array>
-#include <cstring>
 #include <optional>
 #include <string>
 
@@ -52,42 +51,17 @@ std::optional<FileContent> ReadWholeFile(const CString& path)
     return content;
 }
 
-// Writes `bytes` to a file beside `path`, which then replaces `path`.
-bool WriteFileReplacing(const CString& path, const std::vector<uint8_t>& bytes)
-{
-    const CString temporary = path + L".tmp";
-    bool written = false;
-    {
-        UniqueHandle file(
-            CreateFileW(temporary, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-        DWORD count = 0;
-        written =
-            file &&
-            (bytes.empty() || WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &count, nullptr)) &&
-            count == bytes.size() && FlushFileBuffers(file.get());
-    }
-    if (written)
-        written = MoveFileExW(temporary, path, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
-    if (!written)
-        DeleteFileW(temporary);
-    return written;
-}
-
+// Deletes `path`; a file that is not there counts as deleted.
 bool RemoveFile(const CString& path)
 {
     return DeleteFileW(path) || GetLastError() == ERROR_FILE_NOT_FOUND;
 }
 
 // Gives `path` the content `content` had: the same bytes, or no file.
-bool PutContent(const CString& path, const FileContent& content, bool isProfileFile)
+bool PutContent(const CString& path, const FileContent& content)
 {
     if (!content.exists)
         return RemoveFile(path);
-    if (isProfileFile && content.bytes.size() == kProfileFileSize) {
-        SettingsRecord record;
-        std::memcpy(&record, content.bytes.data() + 1, sizeof record);
-        return WriteProfileFileReplacing(path, record) == ERROR_SUCCESS;
-    }
     return WriteFileReplacing(path, content.bytes);
 }
 
@@ -229,8 +203,7 @@ bool MoveProfileFiles(const CString& modulePath, const ProfileFileMoves& moves)
         if (!source)
             continue;
         const SlotFiles& target = *slots[static_cast<size_t>(moves[static_cast<size_t>(from)])];
-        moved = PutContent(target.profilePath, source->profile, true) &&
-                PutContent(target.captionPath, source->captions, false);
+        moved = PutContent(target.profilePath, source->profile) && PutContent(target.captionPath, source->captions);
     }
     if (moved)
         return true;
@@ -239,8 +212,8 @@ bool MoveProfileFiles(const CString& modulePath, const ProfileFileMoves& moves)
     for (const auto& files : slots) {
         if (!files)
             continue;
-        PutContent(files->profilePath, files->profile, false);
-        PutContent(files->captionPath, files->captions, false);
+        PutContent(files->profilePath, files->profile);
+        PutContent(files->captionPath, files->captions);
     }
     DebugTrace(L"Moving the profile files failed (error %d): they are put back.\n", static_cast<int>(error));
     return false;

@@ -251,11 +251,10 @@ TEST_F(ProfileFileMovesTest, EachProfileKeepsItsRecordAndCaptionsThroughADelete)
     ASSERT_TRUE(MoveProfileFiles(Module(), MovesForDelete(1, 4)));
     EXPECT_EQ(Marks(), (std::vector<int>{0, 2, 3, 1, 4, 5}));
 
-    // A whole profile file is rewritten as every writer writes it (flag 1),
-    // with every record byte as it was.
+    // A moved profile file keeps every byte, its flag byte (0 here) included.
     const std::vector<unsigned char> moved = ReadBinaryFile(ProfilePath(1));
     ASSERT_EQ(moved.size(), kProfileFileSize);
-    EXPECT_EQ(moved[0], kProfileFileFlag);
+    EXPECT_EQ(moved[0], 0);
     EXPECT_EQ(moved[1 + offsetof(SettingsRecord, MacroSlot) + 3 * sizeof(g_Settings.MacroSlot[0])], 0xA2);
     EXPECT_TRUE(NoTemporaryFiles());
 

@@ -333,7 +333,13 @@ TEST_F(ProfileStoreTest, SaveWritesAFileAnotherProgramHoldsOpenWithReadAndWriteS
     ASSERT_EQ(read, kProfileFileSize);
     EXPECT_EQ(seen[0], 1);
     EXPECT_EQ(std::memcmp(seen.data() + 1, RecordBytes(g_Settings).data(), kSettingsRecordSize), 0);
-    EXPECT_EQ(GetFileAttributesW(Path(L"config0.bin.tmp").c_str()), INVALID_FILE_ATTRIBUTES);
+    // No temporary file stays behind, ours or one the system made for the swap.
+    WIN32_FIND_DATAW found;
+    const HANDLE search = FindFirstFileW(Path(L"*.tmp").c_str(), &found);
+    EXPECT_EQ(search, INVALID_HANDLE_VALUE)
+        << "left behind: " << (search != INVALID_HANDLE_VALUE ? found.cFileName : L"");
+    if (search != INVALID_HANDLE_VALUE)
+        FindClose(search);
     EXPECT_TRUE(Logged(L"Data num:1 BYTE -1804 BYTE\n Struct size:1804 BYTE"));
 }
 

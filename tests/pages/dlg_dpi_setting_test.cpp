@@ -93,25 +93,6 @@ protected:
 
 }  // namespace
 
-TEST_F(DpiPage, ControlsAreMadeAsTheColumnsNeedThem)
-{
-    for (int i = 0; i < kDpiStageCount; ++i) {
-        const auto s = static_cast<size_t>(i);
-        CRect r;
-        page.m_sliders[s].GetWindowRect(&r);
-        page.ScreenToClient(&r);
-        EXPECT_EQ(r, CRect(25 + 30 * i, 3, 32 + 30 * i, 173));
-        EXPECT_EQ(page.m_sliders[s].GetDlgCtrlID(), IDC_DPI_SLIDER1 + i);
-        EXPECT_EQ(page.m_sliders[s].m_nMax, 216);
-        EXPECT_EQ(page.m_swatches[s].GetDlgCtrlID(), IDC_DPI_COLOR1 + i);
-        EXPECT_EQ(Editor(i).GetDlgCtrlID(), IDC_DPI_EDIT1 + i);
-        EXPECT_EQ(Editor(i).GetStyle() & (ES_CENTER | ES_AUTOHSCROLL | ES_NUMBER),
-                  static_cast<DWORD>(ES_CENTER | ES_AUTOHSCROLL | ES_NUMBER));
-        EXPECT_EQ(Editor(i).SendMessage(EM_GETLIMITTEXT), 5);
-        EXPECT_FALSE(Editor(i).IsWindowVisible());
-    }
-}
-
 TEST_F(DpiPage, SlidersShowTheRecordAndOutOfRangeValuesAtTheBottom)
 {
     g_Settings.DpiStage[2] = 0;

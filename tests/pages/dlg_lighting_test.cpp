@@ -91,22 +91,6 @@ class LightingPageOpenedLinkedOnEffect2 : public LightingPage {
 
 }  // namespace
 
-TEST_F(LightingPage, SlidersAreMadeAtTheirPlaces)
-{
-    const int ids[] = {IDC_LIGHT_A1, IDC_LIGHT_A1 + 1, IDC_LIGHT_A1 + 2, IDC_LIGHT_LEVEL,
-                       IDC_LIGHT_B1, IDC_LIGHT_B1 + 1, IDC_LIGHT_B1 + 2};
-    const int tops[] = {10, 39, 68, 292, 205, 234, 263};
-    for (size_t i = 0; i < page.m_sliders.size(); ++i) {
-        CRect r;
-        page.m_sliders[i].GetWindowRect(&r);
-        page.ScreenToClient(&r);
-        EXPECT_EQ(r, CRect(100, tops[i], 228, tops[i] + 8)) << i;
-        EXPECT_EQ(page.m_sliders[i].GetDlgCtrlID(), ids[i]);
-        EXPECT_EQ(page.m_sliders[i].m_nMin, 1);
-        EXPECT_EQ(page.m_sliders[i].m_nMax, 6);
-    }
-}
-
 // Opening selects both zones' effects but does not apply the link mode:
 // zone B's slider of its effect stays enabled until a refresh.
 TEST_F(LightingPageOpenedLinkedOnEffect2, OpeningSelectsTheEffectsWithoutApplyingTheLinkMode)

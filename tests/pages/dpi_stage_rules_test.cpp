@@ -95,14 +95,6 @@ TEST(DpiStageRules, ToggleAndColourChoiceFollowTheOnOffByte)
     }
 }
 
-TEST(DpiStageRules, ColoursAreStoredRedGreenBlue)
-{
-    SettingsRecord record{};
-    dpi::StoreStageColour(record, 6, RGB(0x12, 0x34, 0x56));
-    EXPECT_EQ(record.DpiStageColor[6], (RgbColor{0x12, 0x34, 0x56}));
-    EXPECT_EQ(dpi::StageColour(record, 6), RGB(0x12, 0x34, 0x56));
-}
-
 TEST(DpiStageRules, ClicksFindTheStageColumn)
 {
     struct Row {

@@ -262,54 +262,6 @@ protected:
     Sliders sliders;
 };
 
-TEST_F(LinkClicks, UnlinkThenLinkBringsBackTheLinkedSetupAsItWas)
-{
-    record = Lighting(1, 2, 2);
-    linked = independent = record;
-    Click(Box::ZoneAEffect3);  // linked edit
-    const SettingsRecord atUnlink = record;
-
-    Click(Box::Unlink);
-    EXPECT_EQ(record.LightingLinkMode, 3);
-    Click(Box::ZoneBEffect1);  // independent edits
-    lighting::StoreSliderValue(record, sliders, IDC_LIGHT_B1, 6);
-    const SettingsRecord edited = record;
-
-    Click(Box::Link);
-    EXPECT_EQ(record.LightingLinkMode, 1);
-    EXPECT_EQ(record.ZoneAEffect, atUnlink.ZoneAEffect);
-    EXPECT_EQ(record.ZoneBEffect, atUnlink.ZoneBEffect);
-    EXPECT_EQ(record.ZoneBEffectValue, atUnlink.ZoneBEffectValue);
-    EXPECT_EQ(independent.ZoneBEffect, 1);
-    EXPECT_EQ(independent.ZoneBEffectValue, edited.ZoneBEffectValue);
-    EXPECT_EQ(independent.ZoneBEffectValue[0], 6);
-}
-
-// Clicking the mode already in force keeps both kept setups and the current
-// one: only a change between linked and independent swaps.
-TEST_F(LinkClicks, ClickingTheCurrentModeSwapsNothing)
-{
-    record = Lighting(1, 2, 2);
-    linked = Lighting(1, 3, 3);  // an older linked setup
-    independent = Lighting(3, 1, 1);
-    independent.ZoneBEffectValue = {6, 6, 6};
-    const SettingsRecord linkedBefore = linked, independentBefore = independent;
-
-    Click(Box::Link);
-    EXPECT_EQ(record.ZoneAEffect, 2);
-    EXPECT_EQ(record.ZoneBEffectValue, (std::array<uint8_t, 3>{5, 3, 1}));  // effect 2 re-applied
-    EXPECT_EQ(RecordBytes(linked)[0x30], RecordBytes(linkedBefore)[0x30]);
-    EXPECT_EQ(independent.ZoneBEffectValue, independentBefore.ZoneBEffectValue);
-
-    Click(Box::Unlink);  // now a real change: the linked setup is kept
-    EXPECT_EQ(linked.ZoneAEffect, 2);
-    EXPECT_EQ(record.ZoneBEffectValue, (std::array<uint8_t, 3>{6, 6, 6}));
-    record.ZoneBEffectValue = {4, 4, 4};
-    Click(Box::Unlink);
-    EXPECT_EQ(record.ZoneBEffectValue, (std::array<uint8_t, 3>{4, 4, 4}));
-    EXPECT_EQ(linked.ZoneAEffect, 2);
-}
-
 // Mode 2 is an independent setup already: Unlink only sets mode 3, Link
 // keeps it as the independent setup.
 TEST_F(LinkClicks, ModeTwoCountsAsIndependent)
@@ -327,15 +279,4 @@ TEST_F(LinkClicks, ModeTwoCountsAsIndependent)
     EXPECT_EQ(record.LightingLinkMode, 1);
     EXPECT_EQ(record.ZoneAEffect, 3);
     EXPECT_EQ(independent.ZoneBEffect, 2);
-}
-
-TEST_F(LinkClicks, TheOverlapOfEffectOneAndLinkOnlySelectsTheEffect)
-{
-    record = Lighting(3, 2, 2);
-    linked = Lighting(1, 3, 3);
-    independent = record;
-    Click(lighting::BoxAt(record, CPoint(12, 16)));
-    EXPECT_EQ(record.ZoneAEffect, 1);
-    EXPECT_EQ(record.LightingLinkMode, 3);
-    EXPECT_EQ(record.ZoneBEffect, 2);
 }

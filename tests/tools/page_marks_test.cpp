@@ -107,19 +107,3 @@ TEST(PageMarks, LightingBoxesLieOnTheirMarks)
         }
     }
 }
-
-// The marks the pages draw at a box's top-left corner fit every box they go
-// to (10 x 9, 9 x 9), and the value field is the value box.
-TEST(PageMarks, PaintedMarksFitTheirBoxes)
-{
-    for (const wchar_t* mark : {L"Skins/Enable.png", L"Skins/Disable.png"}) {
-        const Picture p(mark);
-        ASSERT_TRUE(p.loaded());
-        EXPECT_LE(p.width(), 9);
-        EXPECT_LE(p.height(), 9);
-    }
-    const Picture field(L"Skins/DPISetting/BK-DPIValue.png");
-    ASSERT_TRUE(field.loaded());
-    EXPECT_EQ(field.width(), 25);
-    EXPECT_EQ(field.height(), 12);
-}

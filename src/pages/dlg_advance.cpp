@@ -6,7 +6,7 @@
 #include "skin/app_dir.h"
 #include "skin/dialog_key_filter.h"
 #include "skin/language_fonts.h"
-#include "skin/skin_draw.h"
+#include "skin/png_cache.h"
 #include "skin/skin_scroll_wnd.h"
 #include "text/program_language.h"
 #include "text/text_table.h"
@@ -331,7 +331,9 @@ void CDlgadvance::OnPaint()
     ScopedSelectObject select(memory, m_hBkBitmap);
     memory.SetBkMode(TRANSPARENT);
     memory.SetTextColor(RGB(255, 255, 255));
-    DrawPngWithAlpha(&memory, SkinPath(L"Skins\\BK_MainRight.png").c_str(), 0, 0);
+    // Decoded once and kept while the file stays as it is: decoding it on
+    // every paint would cost most of a scroll step.
+    DrawCachedPngWithAlpha(&memory, SkinPath(L"Skins\\BK_MainRight.png").c_str(), 0, 0);
     CRect client;
     GetClientRect(client);
     dc.BitBlt(0, 0, client.Width(), m_nContentHeight, &memory, 0, 0, SRCCOPY);

@@ -2,9 +2,8 @@
 
 #include "model/settings_record.h"
 #include "pages/angle_snap_marks.h"
+#include "pages/page_font.h"
 #include "resource.h"
-#include "skin/language_fonts.h"
-#include "text/program_language.h"
 #include "text/text_table.h"
 
 namespace {
@@ -23,7 +22,7 @@ CDlgAngleSnap::CDlgAngleSnap() : CSkinnedPage(IDD_PAGE_ANGLE_SNAP, L"Skins\\Angl
 
 void CDlgAngleSnap::InitFont(CFont& font)
 {
-    font.CreateFont(13, 0, 0, 0, 0, FALSE, FALSE, FALSE, 0, 0, 0, 0, FF_SWISS, HeiTiOrArialFace(ProgramLanguage()));
+    CreatePageFont(font);
 }
 
 void CDlgAngleSnap::OnPaint()

@@ -1,7 +1,5 @@
 #include "skin/skin_draw.h"
 
-#include "classlib/image.h"
-
 namespace {
 
 // AlphaBlend expects colour already multiplied by alpha; the decoder gives
@@ -22,26 +20,33 @@ void PremultiplyAlpha(CImage& image)
 
 }  // namespace
 
+bool LoadPngForDrawing(const wchar_t* path, CImage& image)
+{
+    if (FAILED(image.Load(path)) || image.IsNull())
+        return false;
+    if (image.GetBPP() == 32 && image.GetWidth() >= 1)
+        PremultiplyAlpha(image);
+    return true;
+}
+
+void DrawPreparedPng(CDC& dc, const CImage& image, int x, int y)
+{
+    const int width = image.GetWidth();
+    const int height = image.GetHeight();
+    if (image.HasAlphaChannel())
+        image.AlphaBlend(dc, x, y, width, height, 0, 0, width, height, 0xFF, AC_SRC_OVER);
+    else
+        image.StretchBlt(dc, x, y, width, height, 0, 0, width, height, SRCCOPY);
+}
+
 int DrawPngWithAlpha(CDC* dc, const wchar_t* path, int x, int y)
 {
     if (!dc || !dc->GetSafeHdc())
         return 0;
-
     CImage image;
-    if (FAILED(image.Load(path)) || image.IsNull())
+    if (!LoadPngForDrawing(path, image))
         return 0;
-
-    if (image.GetBPP() == 32 && image.GetWidth() >= 1)
-        PremultiplyAlpha(image);
-
-    const int width = image.GetWidth();
-    const int height = image.GetHeight();
-    if (image.HasAlphaChannel())
-        image.AlphaBlend(*dc, x, y, width, height, 0, 0, width, height, 0xFF, AC_SRC_OVER);
-    else
-        image.StretchBlt(*dc, x, y, width, height, 0, 0, width, height, SRCCOPY);
-
-    image.Destroy();
+    DrawPreparedPng(*dc, image, x, y);
     return 1;
 }
 

@@ -1,14 +1,23 @@
 #pragma once
-// Putting skin images on the screen. Nothing is cached: every call decodes
-// its file again, so a window repaints from whatever lies on disk.
+// Putting skin images on the screen. Nothing is cached here: every call
+// decodes its file again, so a window repaints from whatever lies on disk
+// (skin/png_cache.h keeps decoded pictures for windows that repaint often).
 
 #include "classlib/gdi.h"
+#include "classlib/image.h"
 
 // Draws the PNG file at `path` unscaled with its top-left corner at (x, y).
 // A picture with an alpha channel is blended per pixel; one without is
 // copied opaque. Returns 1 when drawn, 0 when `dc` is null or the file does
 // not load (nothing is drawn then).
 int DrawPngWithAlpha(CDC* dc, const wchar_t* path, int x, int y);
+
+// The two halves of DrawPngWithAlpha, for callers that keep decoded
+// pictures: decodes the file into `image`, its colour premultiplied by its
+// alpha where it has an alpha channel (false when the file does not load),
+// and draws such an image unscaled at (x, y).
+bool LoadPngForDrawing(const wchar_t* path, CImage& image);
+void DrawPreparedPng(CDC& dc, const CImage& image, int x, int y);
 
 // Makes `destination` a bitmap of (right - left) x (bottom - top) pixels,
 // compatible with `reference`, holding the pixels of `source` from

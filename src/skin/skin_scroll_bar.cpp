@@ -25,6 +25,8 @@ BEGIN_MESSAGE_TABLE(CSkinScrollBar)
     MAP_LBUTTONUP(OnLButtonUp)
     MAP_TIMER(OnTimer)
     MAP_MOUSELEAVE(OnMouseLeave)
+    MAP_CAPTURECHANGED(OnCaptureChanged)
+    MAP_MESSAGE(WM_CANCELMODE, OnCancelMode)
 END_MESSAGE_TABLE()
 
 CSkinScrollBar::~CSkinScrollBar() = default;
@@ -257,7 +259,31 @@ void CSkinScrollBar::FollowHeldPart(CPoint point)
 
 void CSkinScrollBar::OnLButtonUp(UINT, CPoint)
 {
+    // Giving up the capture ends the press (OnCaptureChanged); should the
+    // bar have lost it before, the press has ended already.
     ::ReleaseCapture();
+    EndPress();
+}
+
+void CSkinScrollBar::OnCaptureChanged(CWnd* newCapture)
+{
+    if (newCapture && newCapture->m_hWnd == m_hWnd)
+        return;
+    // Without the capture no button release will come: the press ends here,
+    // or a held arrow would go on scrolling and a drag would never finish.
+    EndPress();
+}
+
+LRESULT CSkinScrollBar::OnCancelMode(WPARAM, LPARAM)
+{
+    if (::GetCapture() == m_hWnd)
+        ::ReleaseCapture();
+    EndPress();
+    return 0;
+}
+
+void CSkinScrollBar::EndPress()
+{
     if (m_bDragging) {
         m_bDragging = 0;
         Notify(MAKEWPARAM(SB_THUMBPOSITION, static_cast<WORD>(m_nTrackPos)));
@@ -283,6 +309,9 @@ void CSkinScrollBar::OnLButtonUp(UINT, CPoint)
 
 void CSkinScrollBar::OnTimer(UINT_PTR id)
 {
+    // A tick that was on its way when the press ended starts nothing.
+    if (m_nPressedPart == kScrollPartNone)
+        return;
     if (id == IDT_SCROLL_DELAY) {
         m_bRepeating = 1;
         StopWindowTimer(m_hWnd, IDT_SCROLL_DELAY);

@@ -5,7 +5,9 @@
 // information. It answers SBM_SETSCROLLINFO and SBM_GETSCROLLINFO itself and
 // tells its parent of every user action with WM_VSCROLL or WM_HSCROLL, as a
 // standard scroll bar control does (lParam = the bar's handle; no
-// SB_ENDSCROLL). SBS_VERT in the window style makes it vertical.
+// SB_ENDSCROLL). SBS_VERT in the window style makes it vertical. A press
+// (held part or thumb drag) ends at the button's release or when the bar
+// loses the mouse capture, whichever comes first.
 
 #include "classlib/scroll_bar.h"
 #include "skin/scroll_bar_geometry.h"
@@ -40,6 +42,8 @@ protected:
     void OnLButtonUp(UINT flags, CPoint point);
     void OnTimer(UINT_PTR id);
     void OnMouseLeave();
+    void OnCaptureChanged(CWnd* newCapture);
+    LRESULT OnCancelMode(WPARAM, LPARAM);
 
     DECLARE_MESSAGE_TABLE(CSkinScrollBar, CScrollBar)
 
@@ -57,6 +61,8 @@ private:
     void HoverOver(CPoint point);
     void FollowHeldPart(CPoint point);
     void RepeatStep();
+    // Ends a thumb drag or a held part as a button release does.
+    void EndPress();
     void DrawPartState(ScrollBarPainter& painter, int part, int row) const;
     // Runs `draw` with a painter on the bar's client area, once a skin is set.
     template <class Draw> void DrawNow(Draw draw);

@@ -70,8 +70,10 @@ BOOL CSkinScrollWnd::SkinWindow(CWnd* window, HBITMAP skin)
     window->GetWindowRect(place);
     parent->ScreenToClient(place);
     const UINT id = static_cast<UINT>(window->GetDlgCtrlID());
+    // The window's own visibility, not its on-screen one: a window wrapped
+    // while its top-level window is still hidden shows once that one shows.
     const WrapFrame frame =
-        ComputeWrapFrame(window->GetStyle(), window->GetExStyle(), window->IsWindowVisible() != FALSE, place.Size(),
+        ComputeWrapFrame(window->GetStyle(), window->GetExStyle(), HasVisibleStyle(*window), place.Size(),
                          ::GetSystemMetrics(SM_CXBORDER), ::GetSystemMetrics(SM_CXEDGE));
     window->ModifyStyle(window->GetStyle() & ~frame.windowStyle, 0);
     window->ModifyStyleEx(window->GetExStyle() & ~frame.windowExStyle, 0);

@@ -187,3 +187,53 @@ TEST_F(SkinnedBarTest, EnablingAndDisablingKeepTheSkin)
     EXPECT_EQ(SkinPixelOf(bar, kX, 80).column, 3);
     EXPECT_EQ(SkinPixelOf(bar, kX, kUpArrowY).row, kSkinRowNormal);
 }
+
+TEST_F(SkinnedBarTest, LosingTheCaptureWhileAnArrowIsHeldStopsItsRepeat)
+{
+    Press(bar, kX, kDownArrowY);
+    ::SetCapture(top.m_hWnd);  // another window takes the mouse before the delay ends
+    EXPECT_EQ(timers.Take(), (std::vector<TimerCall>{{bar, IDT_SCROLL_DELAY, 500}, {bar, IDT_SCROLL_DELAY, 0}}));
+    ::ReleaseCapture();
+
+    Press(bar, kX, kDownArrowY);
+    Fire(bar, IDT_SCROLL_DELAY);
+    timers.Take();
+    ::SetCapture(top.m_hWnd);  // and once the repeat runs
+    EXPECT_EQ(timers.Take(), (std::vector<TimerCall>{{bar, IDT_SCROLL_REPEAT, 0}}));
+    EXPECT_EQ(SkinPixelOf(bar, kX, kDownArrowY).row, kSkinRowNormal);
+    ::ReleaseCapture();
+
+    Fire(bar, IDT_SCROLL_REPEAT);  // a tick already queued scrolls no more
+    Release(bar, kX, kDownArrowY);
+    EXPECT_EQ(child.Take(), V({{SB_LINEDOWN, 0}, {SB_LINEDOWN, 0}, {SB_LINEDOWN, 0}}));  // two presses, one repeat
+    EXPECT_TRUE(timers.Take().empty());
+}
+
+TEST_F(SkinnedBarTest, LosingTheCaptureEndsAThumbDragWhereTheThumbStands)
+{
+    Press(bar, kX, 20);
+    Move(bar, kX, 60);
+    ::SetCapture(top.m_hWnd);
+    EXPECT_EQ(child.Take(), V({{SB_THUMBTRACK, 96}, {SB_THUMBPOSITION, 96}}));
+    const SCROLLINFO info = BarInfo(bar);
+    EXPECT_EQ(info.nPos, 96);
+    EXPECT_EQ(info.nTrackPos, -1);
+    ::ReleaseCapture();
+
+    Move(bar, kX, 100, 0);  // the pointer only hovers now
+    Release(bar, kX, 100);
+    EXPECT_TRUE(child.Take().empty());
+}
+
+TEST_F(SkinnedBarTest, CancelModeEndsThePressAndGivesUpTheCapture)
+{
+    Press(bar, kX, kDownArrowY);
+    ASSERT_EQ(::GetCapture(), bar);
+    ::SendMessageW(bar, WM_CANCELMODE, 0, 0);
+    EXPECT_EQ(::GetCapture(), nullptr);
+    EXPECT_EQ(timers.Take(), (std::vector<TimerCall>{{bar, IDT_SCROLL_DELAY, 500}, {bar, IDT_SCROLL_DELAY, 0}}));
+    Fire(bar, IDT_SCROLL_DELAY);
+    Release(bar, kX, kDownArrowY);
+    EXPECT_EQ(child.Take(), V({{SB_LINEDOWN, 0}}));
+    EXPECT_TRUE(timers.Take().empty());
+}

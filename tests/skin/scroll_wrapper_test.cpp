@@ -152,3 +152,31 @@ TEST_F(WrappedWindowTest, DestroyingTheTopWindowTakesTheWrapperWithIt)
     EXPECT_EQ(top.destroyMessages, 1);
     EXPECT_EQ(child.m_hWnd, nullptr);
 }
+
+TEST_F(WrappedWindowTest, WrappedWhileItsTopWindowIsHiddenItShowsWithThatWindow)
+{
+    // As a dialog wraps a child in its initialization, before it first shows.
+    ASSERT_TRUE(top.CreateEx(0, nullptr, L"scroll test", WS_POPUP, 0, 0, 400, 300, nullptr, nullptr));
+    ASSERT_TRUE(child.CreateEx(0, nullptr, L"", WS_CHILD | WS_VISIBLE | WS_VSCROLL, kChildRect, &top, kChildId));
+    SetChildScroll(SB_VERT, 0, 299, 100, 0);
+    ASSERT_TRUE((new CountedWrapper)->SkinWindow(&child, skin.get()));
+    PumpPending();
+    EXPECT_FALSE(::IsWindowVisible(Frame()));
+
+    ::ShowWindow(top.m_hWnd, SW_SHOWNOACTIVATE);
+    ::RedrawWindow(top.m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    EXPECT_TRUE(::IsWindowVisible(Frame()));
+    EXPECT_TRUE(::IsWindowVisible(child.m_hWnd));
+    EXPECT_TRUE(::IsWindowVisible(VBar()));
+    EXPECT_EQ(SkinPixelOf(VBar(), 6, 5), (SkinPixel{0, 0, 6, 5}));  // the up arrow, drawn
+}
+
+TEST_F(WrappedWindowTest, AWindowHiddenItselfStaysHiddenWhenWrapped)
+{
+    ASSERT_TRUE(top.CreateEx(0, nullptr, L"scroll test", WS_POPUP, 0, 0, 400, 300, nullptr, nullptr));
+    ASSERT_TRUE(child.CreateEx(0, nullptr, L"", WS_CHILD | WS_VSCROLL, kChildRect, &top, kChildId));
+    ASSERT_TRUE((new CountedWrapper)->SkinWindow(&child, skin.get()));
+    PumpPending();
+    ::ShowWindow(top.m_hWnd, SW_SHOWNOACTIVATE);
+    EXPECT_FALSE(::IsWindowVisible(Frame()));
+}

@@ -57,6 +57,12 @@
 #define IDC_LOOP_EDIT  149
 #define IDC_MACRO_LIST 151
 #define IDC_KEY_LIST   1006
+// Its key list menu
+#define ID_MACRO_DELETE_LINE    32771
+#define ID_MACRO_INSERT_LBUTTON 32772
+#define ID_MACRO_INSERT_MBUTTON 32773
+#define ID_MACRO_INSERT_RBUTTON 32774
+#define ID_MACRO_INSERT_DELAY   32786
 
 // Macro assignment dialog
 #define IDC_MACRO_NAME      592

@@ -40,4 +40,6 @@ constexpr UINT WM_PROFILE_COMMAND = 0xB03;
 constexpr UINT WM_KEY_CAPTURED = 0xB04;
 
 // The recording hook to the macro manager: one key event to add as a line.
+// wParam 0 a press, 1 a release; lParam the key's virtual-key code (0x6C for
+// the keypad Enter), so that each event carries its own key.
 constexpr UINT WM_RECORD_KEY_EVENT = 0x926;

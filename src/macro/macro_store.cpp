@@ -38,6 +38,18 @@ void CMacroStore::SetLanguage(const CString& languageCode)
     m_strMacroWord = MacroNameWord(languageCode);
 }
 
+bool CMacroStore::IsWritableName(int index) const
+{
+    return index >= 0 && index < static_cast<int>(m_macroNames.size()) &&
+           ::IsAcceptableMacroName(m_macroNames, index, m_macroNames[static_cast<size_t>(index)]);
+}
+
+int CMacroStore::IndexOfName(const CString& name) const
+{
+    const auto found = std::find(m_macroNames.begin(), m_macroNames.end(), name);
+    return found == m_macroNames.end() ? -1 : static_cast<int>(found - m_macroNames.begin());
+}
+
 bool CMacroStore::HasSelection() const
 {
     return m_nCurSel >= 0 && m_nCurSel < static_cast<int>(m_macroNames.size());
@@ -88,13 +100,8 @@ void CMacroStore::LoadMacrosFromIni()
     m_strLoopEdit.Empty();
 
     if (PathExists(m_strRecordIni)) {
-        const int count = std::min(ReadIniNumber(m_strRecordIni, kMacroListSection, kMacroCountKey), kMaxListedMacros);
-        const IniNames listKeys = ReadIniKeyNames(m_strRecordIni, kMacroListSection);
         const IniNames sections = ReadIniSectionNames(m_strRecordIni);
-        for (int i = 0; i < count; ++i) {
-            const CString key = MacroListKey(i);
-            const CString name =
-                listKeys.Contains(key) ? ReadIniValue(m_strRecordIni, kMacroListSection, key) : CString();
+        for (const CString& name : ReadMacroNames(m_strRecordIni, kMaxListedMacros)) {
             m_macroNames.push_back(name);
             // Each listed macro's section is read on the way. Of what that
             // sets, only the delay option can outlast the final load of the
@@ -120,21 +127,22 @@ void CMacroStore::OnMacroNameListSelchange()
     g_arrSelectedMacro.clear();
     g_arrSelectedMacro.push_back(name);
 
-    const CString loopTimes = ReadIniValue(m_strRecordIni, name, kLoopTimesKey);
+    // The section is read once; its line count is believed only as far as
+    // its lines are present.
+    const IniSection section = ReadIniSection(m_strRecordIni, name);
+    const CString loopTimes = section.Value(kLoopTimesKey);
     SetLoopEditText(loopTimes);
     g_arrSelectedMacro.push_back(loopTimes);
 
-    const int lineCount = std::min(ReadIniNumber(m_strRecordIni, name, kLineCountKey), kMaxMacroLines);
-    const IniNames lineKeys = ReadIniKeyNames(m_strRecordIni, name);
+    const int lineCount = MacroLineCount(section);
     m_keyLines.clear();
     for (int j = 0; j < lineCount; ++j) {
-        const CString key = MacroLineKey(j);
-        const CString line = lineKeys.Contains(key) ? ReadIniValue(m_strRecordIni, name, key) : CString();
+        const CString line = section.Value(MacroLineKey(j));
         m_keyLines.push_back(line);
         g_arrSelectedMacro.push_back(line);
     }
 
-    const CString delayOption = ReadIniValue(m_strRecordIni, name, kDelayOptionKey);
+    const CString delayOption = section.Value(kDelayOptionKey);
     if (delayOption == L"1")
         g_bDelayOption = 1;
     else if (LeadingDecimal(delayOption) == 0)
@@ -155,10 +163,13 @@ void CMacroStore::OnWriteMacroToIni()
     if (m_keyLines.empty()) {
         if (m_nCurSel < kMaxMacros)
             m_MacroRecords[static_cast<size_t>(m_nCurSel)] = MacroRecord{};
-        DeleteIniSection(m_strRecordIni, name);
+        if (IsWritableName(m_nCurSel))
+            DeleteIniSection(m_strRecordIni, name);
         return;
     }
     m_strLoopTimes = m_strLoopEdit;
+    if (!IsWritableName(m_nCurSel))
+        return;
     WriteMacroSection(name, Decimal(g_bDelayOption), m_strLoopEdit, m_keyLines);
     ClockSleep(kMacroWritePauseMs);
 }
@@ -168,6 +179,8 @@ void CMacroStore::WritePendingMacro()
     if (!PathExists(m_strRecordIni) || g_arrPendingMacro.empty())
         return;
     RewriteMacroList();
+    if (!IsWritableName(IndexOfName(g_arrPendingMacro[0])))
+        return;
     const auto entry = [](size_t i) { return i < g_arrPendingMacro.size() ? g_arrPendingMacro[i] : CString(); };
     const std::vector<CString> lines(g_arrPendingMacro.begin() + std::min<size_t>(3, g_arrPendingMacro.size()),
                                      g_arrPendingMacro.end());
@@ -176,7 +189,7 @@ void CMacroStore::WritePendingMacro()
 
 void CMacroStore::OnDblclkMacroNameList()
 {
-    if (HasSelection())
+    if (HasSelection() && IsWritableName(m_nCurSel))
         DeleteIniSection(m_strRecordIni, m_macroNames[static_cast<size_t>(m_nCurSel)]);
 }
 
@@ -188,6 +201,8 @@ void CMacroStore::OnRenameDone()
     if (!PathExists(m_strRecordIni))
         return;
     RewriteMacroList();
+    if (!IsWritableName(g_nCurMacro))
+        return;
     // The loop count the edit shows now: a change made before the rename
     // must not be lost.
     WriteMacroSection(name, Decimal(g_bDelayOption), m_strLoopEdit, m_keyLines);
@@ -220,6 +235,8 @@ void CMacroStore::OnChangeLoopTimes()
     if (m_nCurSel < kMaxMacros)
         SetMacroLoopCount(RecordBytesOf(m_MacroRecords[static_cast<size_t>(m_nCurSel)]), count);
     m_strLoopTimes = Decimal(count);
+    if (!IsWritableName(m_nCurSel))
+        return;
     // May create the file: it is then created as Unicode like every other.
     WriteIniValue(m_strRecordIni, m_macroNames[static_cast<size_t>(m_nCurSel)], kLoopTimesKey, m_strLoopTimes);
 }
@@ -230,11 +247,15 @@ void CMacroStore::DeleteMacro()
         return;
     const int removedIndex = m_nCurSel;
     const CString removed = m_macroNames[static_cast<size_t>(removedIndex)];
+    // A name the rules refuse may be the list's own section or another
+    // macro's: its section is not the removed macro's alone to delete.
+    const bool ownsSection = IsWritableName(removedIndex);
     m_macroNames.erase(m_macroNames.begin() + removedIndex);
     m_keyLines.clear();
     m_nCurSel = std::min(removedIndex, static_cast<int>(m_macroNames.size()) - 1);
     RewriteMacroList();
-    DeleteIniSection(m_strRecordIni, removed);
+    if (ownsSection)
+        DeleteIniSection(m_strRecordIni, removed);
     OnMacroNameListSelchange();
 }
 
@@ -253,6 +274,10 @@ void CMacroStore::ToggleLoopOption()
 {
     g_bLoopOption = g_bLoopOption ? 0 : 1;
     m_bLoopEditEnabled = g_bLoopOption != 0;
+    // Without the option the macro plays once: the count the edit still
+    // showed would otherwise stay in the store and the record.
+    if (!g_bLoopOption)
+        SetLoopEditText(Decimal(1));
 }
 
 bool CMacroStore::IsAcceptableMacroName(int index, const CString& name) const

@@ -5,6 +5,13 @@
 // record.ini at once through the operations below, each with its own fixed
 // order of file writes; the window only mirrors this state in its controls.
 //
+// A file damaged by hand is read with care: an entry of the list without a
+// name is not a macro, counts are believed only as far as the keys they count
+// are present, and nothing is ever written under a name the naming rules
+// refuse (the list's own section, a name another macro has, brackets...). A
+// macro the file holds under such a name is listed and can be selected,
+// edited in memory and renamed; it is written once it has an acceptable name.
+//
 // Where the window would react to a control's own change notification (the
 // loop-count edit's text being set), the model makes that call itself.
 
@@ -67,7 +74,8 @@ public:
     // On OK: the twelve record buffers rebuilt from the file.
     void OnBnMacroSave();
     // The loop tick box: flips the loop option; the edit is usable exactly
-    // while it is on.
+    // while it is on. Turning it off makes the loop count 1 (the edit, the
+    // record and the file), so that the macro plays once.
     void ToggleLoopOption();
 
     // Whether macro `index` may be renamed to `name` (the in-place editor
@@ -103,6 +111,10 @@ private:
     void WriteMacroSection(const CString& name, const CString& delayOption, const CString& loopTimes,
                            const std::vector<CString>& lines) const;
     bool HasSelection() const;
+    // Whether macro `index` has a name the rules accept, so that its section
+    // may be written or deleted.
+    bool IsWritableName(int index) const;
+    int IndexOfName(const CString& name) const;
 
     CString m_strRecordIni;
     CString m_strMacroWord;

@@ -32,10 +32,11 @@ inline CString MacroListKey(int index)
 }
 
 // The key of event line j of a macro ("Item0", "Item1", ...).
+inline constexpr const wchar_t* kLineKeyPrefix = L"Item";
 inline CString MacroLineKey(int index)
 {
     CString key;
-    key.Format(L"Item%d", index);
+    key.Format(L"%s%d", kLineKeyPrefix, index);
     return key;
 }
 

@@ -6,6 +6,7 @@
 
 #include "classlib/cstring.h"
 
+#include <unordered_map>
 #include <unordered_set>
 
 // Every value is read into a buffer of this many characters.
@@ -49,3 +50,28 @@ private:
 
 IniNames ReadIniSectionNames(const CString& path);
 IniNames ReadIniKeyNames(const CString& path, const wchar_t* section);
+
+// The keys and values of one section, read with a single profile call, so a
+// caller can look up as many keys as it likes without a call per key. Values
+// read as ReadIniValue reads them: blanks around them and one pair of
+// enclosing quotes removed, at most kIniValueChars - 1 characters. Keys are
+// looked up without regard to letter case; of keys listed twice the first
+// counts.
+class IniSection {
+public:
+    bool Contains(const wchar_t* key) const;
+    // The value of `key`; the empty string when it is missing.
+    CString Value(const wchar_t* key) const;
+    // The leading decimal number of the value (0 when missing or not a number).
+    int Number(const wchar_t* key) const;
+    // The largest n >= 0 for which the key `prefix` + n (n in decimal, as
+    // "%d" writes it) is present; -1 when there is none.
+    int LastNumberedKey(const wchar_t* prefix) const;
+
+private:
+    friend IniSection ReadIniSection(const CString& path, const wchar_t* section);
+    std::unordered_map<std::wstring, std::wstring> m_values;  // keys lowered
+};
+
+// A missing file or section reads as an empty section.
+IniSection ReadIniSection(const CString& path, const wchar_t* section);

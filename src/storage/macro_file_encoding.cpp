@@ -2,37 +2,50 @@
 
 #include "classlib/debug_output.h"
 #include "model/record_ini.h"
-#include "storage/ini_file.h"
 
 #include <algorithm>
+
+int MacroLineCount(const IniSection& section)
+{
+    return std::min({section.Number(kLineCountKey), section.LastNumberedKey(kLineKeyPrefix) + 1, kMaxMacroLines});
+}
+
+std::vector<CString> ReadMacroNames(const CString& recordIni, int limit)
+{
+    std::vector<CString> names;
+    const IniSection list = ReadIniSection(recordIni, kMacroListSection);
+    const int entries = std::min(list.Number(kMacroCountKey), list.LastNumberedKey(L"") + 1);
+    for (int i = 0; i < entries && static_cast<int>(names.size()) < limit; ++i) {
+        CString name = list.Value(MacroListKey(i));
+        if (!name.IsEmpty())
+            names.push_back(std::move(name));
+    }
+    return names;
+}
 
 void EncodeMacrosFromIni(const CString& recordIni, const MacroEncoding& encoding,
                          const std::function<MacroRecordSpan(int)>& recordOf)
 {
     if (!PathExists(recordIni))
         return;
-    const int macroCount = std::min(ReadIniNumber(recordIni, kMacroListSection, kMacroCountKey), kMaxEncodedMacros);
-    for (int k = 0; k < macroCount; ++k) {
-        const CString name = ReadIniValue(recordIni, kMacroListSection, MacroListKey(k));
+    const std::vector<CString> names = ReadMacroNames(recordIni, kMaxEncodedMacros);
+    for (size_t k = 0; k < names.size(); ++k) {
+        const CString& name = names[k];
         DebugTrace(L"%s", name.GetString());
 
-        const MacroRecordSpan record = recordOf(k);
-        SetMacroLoopCount(record, NormalizedLoopCount(ReadIniNumber(recordIni, name, kLoopTimesKey)));
+        const MacroRecordSpan record = recordOf(static_cast<int>(k));
+        const IniSection section = ReadIniSection(recordIni, name);
+        SetMacroLoopCount(record, NormalizedLoopCount(section.Number(kLoopTimesKey)));
 
-        const int lineCount = ReadIniNumber(recordIni, name, kLineCountKey);
-        if (lineCount == 0) {
+        const int storedCount = section.Number(kLineCountKey);
+        if (storedCount == 0) {
             std::fill(record.begin(), record.end(), uint8_t{0});
             continue;
         }
-        if (lineCount < 0)
+        if (storedCount < 0)
             continue;  // the record's events stay as they are
-        const IniNames lineKeys = ReadIniKeyNames(recordIni, name);
+        // Encoding itself stops once the record is full.
         EncodeMacroEvents(
-            record, std::min(lineCount, kMaxMacroLines),
-            [&](int j) {
-                const CString key = MacroLineKey(j);
-                return lineKeys.Contains(key) ? ReadIniValue(recordIni, name, key) : CString();
-            },
-            encoding);
+            record, MacroLineCount(section), [&](int j) { return section.Value(MacroLineKey(j)); }, encoding);
     }
 }

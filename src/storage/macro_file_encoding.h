@@ -3,8 +3,10 @@
 
 #include "classlib/cstring.h"
 #include "model/macro_encoding.h"
+#include "storage/ini_file.h"
 
 #include <functional>
+#include <vector>
 
 // One macro per device record: names past the twelfth are not encoded.
 constexpr int kMaxEncodedMacros = kMacroSlotCount;
@@ -14,3 +16,13 @@ constexpr int kMaxEncodedMacros = kMacroSlotCount;
 // empty list changes nothing.
 void EncodeMacrosFromIni(const CString& recordIni, const MacroEncoding& encoding,
                          const std::function<MacroRecordSpan(int)>& recordOf);
+
+// The number of event lines of a macro's section: its "ItemCount", believed
+// only up to the last "Item%d" key present (and never beyond kMaxMacroLines),
+// so a count far above the lines the file holds costs nothing.
+int MacroLineCount(const IniSection& section);
+
+// The macro names of record.ini's list in order. The "MacroCount" is believed
+// only up to the last numbered key present (and never beyond `limit` names);
+// an entry without a name is not a macro and is left out.
+std::vector<CString> ReadMacroNames(const CString& recordIni, int limit);

@@ -318,13 +318,77 @@ TEST_F(MacroStoreTest, NamesPastTheTwelfthAreListedButHaveNoRecord)
     EXPECT_EQ(FileLines(), lines);
 }
 
-TEST_F(MacroStoreTest, HugeCountsInTheFileAreBounded)
+TEST_F(MacroStoreTest, CountsAreBelievedOnlyAsFarAsTheirKeysArePresent)
 {
-    WriteStore(L"[MacroName]\r\nMacroCount=2000000000\r\n0=a\r\n[a]\r\nItemCount=2000000000\r\nItem0=A   Dn\r\n");
+    WriteStore(
+        L"[MacroName]\r\nMacroCount=2000000000\r\n0=a\r\n1=\r\n3=c\r\n"
+        L"[a]\r\nMacroLoopTimes=1\r\nItemCount=4096\r\nItem0=A   Dn\r\nItem2=A   Up\r\n");
     m_store.LoadMacrosFromIni();
-    EXPECT_EQ(m_store.MacroNames().size(), static_cast<size_t>(kMaxListedMacros));
-    EXPECT_EQ(m_store.KeyLines().size(), 4096u);
-    EXPECT_EQ(m_store.KeyLines()[0], L"A   Dn");
+    EXPECT_EQ(m_store.MacroNames(), (std::vector<CString>{L"a", L"c"})) << "entries without a name are no macros";
+    EXPECT_EQ(m_store.KeyLines(), (std::vector<CString>{L"A   Dn", L"", L"A   Up"}));
+
+    // An edit writes back the lines the macro has, not the count it claimed.
+    m_store.OnWriteMacroToIni();
+    EXPECT_EQ(FileLines(), (Lines{L"[MacroName]", L"MacroCount=2", L"0=a", L"1=c", L"[a]", L"DelayTimeSelStatus=0",
+                                  L"MacroLoopTimes=1", L"ItemCount=3", L"Item0=A   Dn", L"Item1=", L"Item2=A   Up"}));
+}
+
+TEST_F(MacroStoreTest, NothingIsWrittenUnderANameTheRulesRefuse)
+{
+    // "MacroName" is the list's own section; "b" and "B" share one section.
+    // The list comes last, where its rewrite puts it.
+    WriteStore(
+        L"[a]\r\nMacroLoopTimes=2\r\nItemCount=1\r\nItem0=A   Dn\r\n"
+        L"[b]\r\nMacroLoopTimes=3\r\nItemCount=1\r\nItem0=B   Dn\r\n"
+        L"[MacroName]\r\nMacroCount=4\r\n0=a\r\n1=MacroName\r\n2=b\r\n3=B\r\n");
+    m_store.LoadMacrosFromIni();
+    EXPECT_EQ(m_store.MacroNames(), (std::vector<CString>{L"a", L"MacroName", L"b", L"B"}));
+    const Lines before = FileLines();
+    for (int refused : {1, 2, 3}) {
+        Select(refused);
+        EXPECT_EQ(m_store.LoopEditText(), refused == 1 ? L"1" : L"3") << "shown as the file has it";
+        m_store.SetLoopEditText(L"9");
+        m_store.KeyLines() = {L"X   Dn"};
+        m_store.OnWriteMacroToIni();
+        m_store.OnDblclkMacroNameList();
+        m_store.OnRenameDone();
+        g_arrPendingMacro = {m_store.MacroNames()[static_cast<size_t>(refused)], L"0", L"1", L"Y   Dn"};
+        m_store.WritePendingMacro();
+        m_store.ToggleLoopOption();
+        EXPECT_EQ(FileLines(), before) << "macro " << refused << ": the list is rewritten as it was, nothing else";
+    }
+    m_store.DeleteMacro();
+    EXPECT_EQ(FileLines(),
+              (Lines{L"[a]", L"MacroLoopTimes=2", L"ItemCount=1", L"Item0=A   Dn", L"[b]", L"MacroLoopTimes=3",
+                     L"ItemCount=1", L"Item0=B   Dn", L"[MacroName]", L"MacroCount=3", L"0=a", L"1=MacroName", L"2=b"}))
+        << "deleting B keeps b's section";
+    // Now "b" has it alone.
+    m_store.SetLoopEditText(L"4");
+    EXPECT_EQ(FileLines()[5], L"MacroLoopTimes=4");
+}
+
+TEST_F(MacroStoreTest, UntickingTheLoopBoxMakesTheMacroPlayOnce)
+{
+    WriteTwoMacros();
+    m_store.LoadMacrosFromIni();
+    m_store.SetLoopEditText(L"5");
+    EXPECT_EQ(g_bLoopOption, 1);
+    m_store.ToggleLoopOption();
+    EXPECT_EQ(g_bLoopOption, 0);
+    EXPECT_FALSE(m_store.IsLoopEditEnabled());
+    EXPECT_EQ(m_store.LoopEditText(), L"1");
+    EXPECT_EQ(m_store.m_MacroRecords[0].LoopCount, (std::array<uint8_t, 2>{0, 1}));
+    EXPECT_EQ(FileLines(),
+              Joined({{L"[MacroName]", L"MacroCount=2", L"0=a", L"1=b"},
+                      {L"[a]", L"DelayTimeSelStatus=0", L"MacroLoopTimes=1", L"ItemCount=2", L"Item0=A   Dn",
+                       L"Item1=A   Up"},
+                      {L"[b]", L"DelayTimeSelStatus=1", L"MacroLoopTimes=1", L"ItemCount=1", L"Item0=B   Dn"}}));
+    // Selected again the box stays off; ticked on, the count stays 1.
+    Select(0);
+    EXPECT_EQ(g_bLoopOption, 0);
+    m_store.ToggleLoopOption();
+    EXPECT_EQ(g_bLoopOption, 1);
+    EXPECT_EQ(m_store.LoopEditText(), L"1");
 }
 
 TEST_F(MacroStoreTest, SaveOnOkRebuildsAllTwelveRecords)

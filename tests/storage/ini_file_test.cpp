@@ -44,4 +44,35 @@ TEST(IniNames, ListsKeysAndSectionsWithoutRegardToLetterCase)
     EXPECT_FALSE(ReadIniKeyNames(folder.file(L"missing.ini").c_str(), L"Macro").Contains(L"Item0"));
 }
 
+TEST(IniSection, ReadsValuesAsTheProfileFunctionsHandThemOut)
+{
+    TempFolder folder;
+    const std::wstring path = folder.file(L"section.ini");
+    std::wstring text =
+        L"[Other]\r\nItem0=elsewhere\r\n[宏_1]\r\n  Item0  =  A   Dn  \r\nITEM1=\"quoted\"\r\n"
+        L"Item2='single'\r\nItem3=\"open\r\nItem1=second\r\nItem07=x\r\nItem+9=x\r\nItem12=\r\n"
+        L"Long=" +
+        std::wstring(2000, L'x') + L"\r\n";
+    // Long enough that the section does not fit the first buffer.
+    for (int i = 0; i < 400; ++i)
+        text += L"Filler" + std::to_wstring(i) + L"=some text to fill the section\r\n";
+    WriteUtf16File(path, text);
+
+    const IniSection section = ReadIniSection(path.c_str(), L"宏_1");
+    for (const wchar_t* key : {L"Item0", L"Item1", L"Item2", L"Item3", L"Long", L"Filler399"})
+        EXPECT_EQ(section.Value(key), ReadIniValue(path.c_str(), L"宏_1", key)) << testing::PrintToString(key);
+    EXPECT_EQ(section.Value(L"item0"), L"A   Dn");
+    EXPECT_EQ(section.Value(L"Item1"), L"quoted") << "the first of a key listed twice";
+    EXPECT_EQ(section.Value(L"Long").GetLength(), kIniValueChars - 1);
+    EXPECT_TRUE(section.Contains(L"Item12"));
+    EXPECT_FALSE(section.Contains(L"Item4"));
+    EXPECT_EQ(section.Value(L"Item4"), L"");
+    EXPECT_EQ(section.LastNumberedKey(L"Item"), 12) << "Item07 and Item+9 are other keys";
+    EXPECT_EQ(section.LastNumberedKey(L"Filler"), 399);
+    EXPECT_EQ(section.LastNumberedKey(L"Nothing"), -1);
+
+    EXPECT_FALSE(ReadIniSection(path.c_str(), L"Missing").Contains(L"Item0"));
+    EXPECT_EQ(ReadIniSection(folder.file(L"missing.ini").c_str(), L"宏_1").LastNumberedKey(L"Item"), -1);
+}
+
 }  // namespace

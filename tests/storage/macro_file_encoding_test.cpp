@@ -87,16 +87,20 @@ TEST_F(MacroFileEncodingTest, NamesPastTheTwelfthAreNeverEncoded)
     EXPECT_EQ(m_requested.back(), 11);
 }
 
-TEST_F(MacroFileEncodingTest, HugeCountsInTheFileAreBounded)
+TEST_F(MacroFileEncodingTest, CountsAreBelievedOnlyAsFarAsTheirKeysArePresent)
 {
-    // Without bounds these counts would read two billion keys.
+    // An entry without a name is no macro: b is the second record.
     WriteStore(
-        L"[MacroName]\r\nMacroCount=2000000000\r\n0=m\r\n"
-        L"[m]\r\nItemCount=2000000000\r\nItem0=A   Dn\r\nItem1=A   Up\r\n");
+        L"[MacroName]\r\nMacroCount=2000000000\r\n0=a\r\n1=\r\n2=b\r\n"
+        L"[a]\r\nItemCount=2000000000\r\nItem0=A   Dn\r\nItem1=A   Up\r\n"
+        L"[b]\r\nItemCount=3\r\nItem0=B   Dn\r\nItem2=B   Up\r\n");
     const auto records = Encode();
-    EXPECT_EQ(m_requested.size(), 12u);
+    EXPECT_EQ(m_requested, (std::vector<int>{0, 1}));
     EXPECT_EQ((Bytes(records[0].begin(), records[0].begin() + 8)),
               (Bytes{0x00, 0x01, 0x01, 0x04, 0x81, 0x04, 0x00, 0x00}));
+    // A line missing below the last one present reads as an empty line.
+    EXPECT_EQ((Bytes(records[1].begin(), records[1].begin() + 8)),
+              (Bytes{0x00, 0x01, 0x01, 0x05, 0x81, 0x05, 0x00, 0x00}));
 }
 
 TEST_F(MacroFileEncodingTest, MissingFileOrEmptyListChangesNothing)

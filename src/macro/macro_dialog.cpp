@@ -4,6 +4,7 @@
 #include "macro/macro_store.h"
 #include "macro/small_dialog_skin.h"
 #include "resource.h"
+#include "skin/app_dir.h"
 #include "skin/dialog_key_filter.h"
 #include "skin/language_fonts.h"
 #include "skin/skin_draw.h"

@@ -50,14 +50,6 @@ CString SkinPath(const wchar_t* folder, const wchar_t* image)
     return CString(g_szAppDir) + folder + image;
 }
 
-// A picture decoded into a bitmap the caller owns; empty when it does not load.
-void LoadPicture(CBitmap& bitmap, const CString& path)
-{
-    CImage image;
-    if (SUCCEEDED(image.Load(path)))
-        bitmap.Attach(image.Detach());
-}
-
 CString Decimal(int value)
 {
     CString text;
@@ -178,8 +170,8 @@ void CMacroProgramDialog::CreateRecordButton()
     m_btnRecord.Create(L"", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, kRecordRect, this, 0);
     CBitmap normal;
     CBitmap over;
-    LoadPicture(normal, CString(g_szAppDir) + kRecordNormalImage);
-    LoadPicture(over, CString(g_szAppDir) + kRecordOverImage);
+    LoadPictureBitmap(SkinPath(kRecordNormalImage), normal);
+    LoadPictureBitmap(SkinPath(kRecordOverImage), over);
     m_btnRecord.LoadBitmaps(kRecordImageCut, &normal, &over, &over, &normal);
     m_btnRecord.m_nAlign = 0;
     m_btnRecord.m_nFontHeight = IsChineseLanguage(ProgramLanguage()) ? 12 : 14;

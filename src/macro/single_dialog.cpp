@@ -6,6 +6,7 @@
 #include "macro/small_dialog_skin.h"
 #include "messages.h"
 #include "resource.h"
+#include "skin/app_dir.h"
 #include "skin/language_fonts.h"
 #include "skin/skin_draw.h"
 #include "text/program_language.h"

@@ -3,11 +3,6 @@
 #include "classlib/image.h"
 #include "skin/app_dir.h"
 
-CString SkinPath(const wchar_t* literal)
-{
-    return CString(g_szAppDir) + literal;
-}
-
 bool LoadDialogBackground(CWnd& dialog, const CString& path, CBitmap& background)
 {
     CImage image;

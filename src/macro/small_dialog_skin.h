@@ -7,9 +7,6 @@
 #include "classlib/gdi.h"
 #include "classlib/wnd.h"
 
-// g_szAppDir + `literal`, the literal appended as it stands.
-CString SkinPath(const wchar_t* literal);
-
 // Loads the picture at `path`, gives `dialog` its width and height (place
 // and z-order kept) and hands its bitmap to `background`. False, with
 // nothing changed, when the picture does not load.

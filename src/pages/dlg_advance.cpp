@@ -7,6 +7,7 @@
 #include "skin/dialog_key_filter.h"
 #include "skin/language_fonts.h"
 #include "skin/png_cache.h"
+#include "skin/skin_draw.h"
 #include "skin/skin_scroll_wnd.h"
 #include "text/program_language.h"
 #include "text/text_table.h"
@@ -48,28 +49,6 @@ constexpr std::array<const wchar_t*, kPageImageCount> kPageImages{
 // clang-format on
 
 constexpr int kHeaderFontHeight = 13;
-
-std::wstring SkinPath(const wchar_t* relative)
-{
-    return std::wstring(g_szAppDir) + relative;
-}
-
-// The size of a picture file, 0 x 0 when it does not load.
-SIZE MeasureImage(const std::wstring& path)
-{
-    CImage image;
-    if (FAILED(image.Load(path.c_str())))
-        return {0, 0};
-    return {image.GetWidth(), image.GetHeight()};
-}
-
-bool LoadBitmapFile(const std::wstring& path, CBitmap& bitmap)
-{
-    CImage image;
-    if (FAILED(image.Load(path.c_str())))
-        return false;
-    return bitmap.Attach(image.Detach()) != FALSE;
-}
 
 void MoveTo(CWnd& window, const RECT& place)
 {
@@ -134,7 +113,7 @@ RECT CDlgadvance::PlaceInPanel(const CWnd& child) const
 BOOL CDlgadvance::OnInitDialog()
 {
     CDialog::OnInitDialog();
-    if (SUCCEEDED(m_bkImage.Load(SkinPath(L"/skins/BK_MainRight.png").c_str())))
+    if (SUCCEEDED(m_bkImage.Load(SkinPath(L"/skins/BK_MainRight.png"))))
         m_hBkBitmap.Attach(m_bkImage.Detach());
     CreateSections();
     m_bCollapsed.fill(1);
@@ -151,7 +130,7 @@ void CDlgadvance::CreateSections()
         const RECT& place = g_rcSectionHeader[static_cast<size_t>(k)];
         CBitmapBtn& header = m_btnHeader[static_cast<size_t>(k)];
         CBitmap picture;
-        LoadBitmapFile(SkinPath(L"\\skins\\ItemBK.png"), picture);
+        LoadPictureBitmap(SkinPath(L"\\skins\\ItemBK.png"), picture);
         header.Create(L"", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, place, this, 0);
         const RECT cut{0, 0, place.right - place.left, place.bottom - place.top};
         header.LoadBitmaps(cut, &picture, &picture, &picture, &picture);
@@ -161,7 +140,7 @@ void CDlgadvance::CreateSections()
     }
 
     for (int i = 0; i < kPageImageCount; ++i)
-        g_sizePageImage[static_cast<size_t>(i)] = MeasureImage(SkinPath(kPageImages[static_cast<size_t>(i)]));
+        g_sizePageImage[static_cast<size_t>(i)] = MeasurePicture(SkinPath(kPageImages[static_cast<size_t>(i)]));
 
     for (int k = 0; k < kSectionCount; ++k) {
         CDialog& page = SectionPage(k);
@@ -333,7 +312,7 @@ void CDlgadvance::OnPaint()
     memory.SetTextColor(RGB(255, 255, 255));
     // Decoded once and kept while the file stays as it is: decoding it on
     // every paint would cost most of a scroll step.
-    DrawCachedPngWithAlpha(&memory, SkinPath(L"Skins\\BK_MainRight.png").c_str(), 0, 0);
+    DrawCachedPngWithAlpha(&memory, SkinPath(L"Skins\\BK_MainRight.png"), 0, 0);
     CRect client;
     GetClientRect(client);
     dc.BitBlt(0, 0, client.Width(), m_nContentHeight, &memory, 0, 0, SRCCOPY);

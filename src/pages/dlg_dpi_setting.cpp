@@ -5,6 +5,7 @@
 #include "pages/dpi_stage_rules.h"
 #include "pages/page_painting.h"
 #include "resource.h"
+#include "skin/app_dir.h"
 #include "skin/dialog_key_filter.h"
 #include "skin/language_fonts.h"
 #include "skin/skin_draw.h"
@@ -36,7 +37,7 @@ CDlgDPISetting::~CDlgDPISetting() = default;
 BOOL CDlgDPISetting::OnInitDialog()
 {
     CDialog::OnInitDialog();
-    LoadPicture(m_bkBitmap, L"Skins\\DPISetting\\BK_DPISetting.png");
+    LoadPictureBitmap(SkinPath(L"Skins\\DPISetting\\BK_DPISetting.png"), m_bkBitmap);
     CreateControls();
     RefreshFromSettings();
     return TRUE;
@@ -49,8 +50,8 @@ void CDlgDPISetting::CreateControls()
 
     CBitmap track;
     CBitmap fill;
-    LoadPicture(track, L"\\skins\\DPISetting\\DPIStage\\0.png");
-    LoadPicture(fill, L"\\skins\\DPISetting\\DPIStage\\82.png");
+    LoadPictureBitmap(SkinPath(L"\\skins\\DPISetting\\DPIStage\\0.png"), track);
+    LoadPictureBitmap(SkinPath(L"\\skins\\DPISetting\\DPIStage\\82.png"), fill);
     for (int i = 0; i < kDpiStageCount; ++i) {
         CDMarkerV& slider = m_sliders[static_cast<size_t>(i)];
         const CRect r = dpi::SliderRect(i);
@@ -184,17 +185,17 @@ BOOL CDlgDPISetting::OnEraseBkgnd(CDC*)
 void CDlgDPISetting::OnPaint()
 {
     PaintPageBuffered(*this, m_bkBitmap, m_font, [](CDC& dc) {
-        DrawPngWithAlpha(&dc, SkinPath(L"Skins\\DPISetting\\BK_DPISetting.png").c_str(), 0, 0);
-        const std::wstring valueBox = SkinPath(L"Skins\\DPISetting\\BK-DPIValue.png");
-        const std::wstring on = SkinPath(L"Skins\\Enable.png");
-        const std::wstring off = SkinPath(L"Skins\\Disable.png");
+        DrawPngWithAlpha(&dc, SkinPath(L"Skins\\DPISetting\\BK_DPISetting.png"), 0, 0);
+        const CString valueBox = SkinPath(L"Skins\\DPISetting\\BK-DPIValue.png");
+        const CString on = SkinPath(L"Skins\\Enable.png");
+        const CString off = SkinPath(L"Skins\\Disable.png");
         for (int i = 0; i < kDpiStageCount; ++i) {
             const auto s = static_cast<size_t>(i);
             CRect box = dpi::ValueBoxRect(i);
-            DrawPngWithAlpha(&dc, valueBox.c_str(), box.left, box.top);
+            DrawPngWithAlpha(&dc, valueBox, box.left, box.top);
             dc.DrawText(dpi::DpiText(g_Settings.DpiStage[s]), &box, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
             const CRect icon = dpi::OnOffRect(i);
-            DrawPngWithAlpha(&dc, (g_Settings.DpiStageEnabled[s] ? on : off).c_str(), icon.left, icon.top);
+            DrawPngWithAlpha(&dc, g_Settings.DpiStageEnabled[s] ? on : off, icon.left, icon.top);
         }
     });
 }

@@ -4,6 +4,7 @@
 #include "model/settings_record.h"
 #include "pages/page_painting.h"
 #include "resource.h"
+#include "skin/app_dir.h"
 #include "skin/dialog_key_filter.h"
 #include "skin/marker_geometry.h"
 #include "skin/skin_draw.h"
@@ -73,7 +74,7 @@ CDlgLighting::~CDlgLighting() = default;
 BOOL CDlgLighting::OnInitDialog()
 {
     CDialog::OnInitDialog();
-    LoadPicture(m_bkBitmap, L"Skins\\Lighting\\BK_Lighting.png");
+    LoadPictureBitmap(SkinPath(L"Skins\\Lighting\\BK_Lighting.png"), m_bkBitmap);
     CreateControls();
     // The link mode is not applied here: a refresh or a Link click does it.
     SelectZoneAEffect(g_Settings.ZoneAEffect);
@@ -90,8 +91,8 @@ void CDlgLighting::CreateControls()
                       DEFAULT_QUALITY, FF_SWISS, LightingFace(ProgramLanguage()));
     CBitmap track;
     CBitmap fill;
-    LoadPicture(track, L"\\skins\\StageSlider\\1.png");
-    LoadPicture(fill, L"\\skins\\StageSlider\\10.png");
+    LoadPictureBitmap(SkinPath(L"\\skins\\StageSlider\\1.png"), track);
+    LoadPictureBitmap(SkinPath(L"\\skins\\StageSlider\\10.png"), fill);
     for (size_t i = 0; i < m_sliders.size(); ++i) {
         const SliderPlace& place = kSliderPlaces[i];
         CDMarker& slider = m_sliders[i];
@@ -191,12 +192,12 @@ BOOL CDlgLighting::OnEraseBkgnd(CDC*)
 void CDlgLighting::OnPaint()
 {
     PaintPageBuffered(*this, m_bkBitmap, m_font, [](CDC& dc) {
-        DrawPngWithAlpha(&dc, SkinPath(L"Skins\\Lighting\\BK_Lighting.png").c_str(), 0, 0);
-        const std::wstring on = SkinPath(L"Skins/Enable.png");
-        const std::wstring off = SkinPath(L"Skins/Disable.png");
+        DrawPngWithAlpha(&dc, SkinPath(L"Skins\\Lighting\\BK_Lighting.png"), 0, 0);
+        const CString on = SkinPath(L"Skins/Enable.png");
+        const CString off = SkinPath(L"Skins/Disable.png");
         auto mark = [&](Box box, bool chosen) {
             const CRect r = lighting::BoxRect(box);
-            DrawPngWithAlpha(&dc, (chosen ? on : off).c_str(), r.left, r.top);
+            DrawPngWithAlpha(&dc, chosen ? on : off, r.left, r.top);
         };
 
         const Box effectBoxes[] = {Box::ZoneAEffect1, Box::ZoneAEffect2, Box::ZoneAEffect3, Box::FingerTapping};

@@ -3,20 +3,6 @@
 #include "classlib/image.h"
 #include "skin/app_dir.h"
 
-std::wstring SkinPath(const wchar_t* relative)
-{
-    return std::wstring(g_szAppDir) + relative;
-}
-
-bool LoadPicture(CBitmap& bitmap, const wchar_t* relative)
-{
-    bitmap.DeleteObject();
-    CImage image;
-    if (FAILED(image.Load(SkinPath(relative).c_str())) || image.IsNull())
-        return false;
-    return bitmap.Attach(image.Detach()) != FALSE;
-}
-
 void PaintPageBuffered(CWnd& page, CBitmap& background, CFont& font, const std::function<void(CDC&)>& draw)
 {
     CPaintDC screen(page.m_hWnd);

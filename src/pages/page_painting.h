@@ -9,13 +9,6 @@
 #include <functional>
 #include <string>
 
-// g_szAppDir followed by `relative`, unchanged.
-std::wstring SkinPath(const wchar_t* relative);
-
-// Decodes the picture file into `bitmap` (replacing what it held); false
-// and an empty bitmap when it does not load.
-bool LoadPicture(CBitmap& bitmap, const wchar_t* relative);
-
 // Paints `page`: a memory device context holding `background` (a missing
 // background leaves only the context's own 1 x 1 bitmap, so nothing usable
 // shows), transparent background mode, white text in `font`; `draw` paints

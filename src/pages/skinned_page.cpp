@@ -17,11 +17,6 @@ CDC MemoryContextFor(CDC& target)
 
 }  // namespace
 
-CString SkinPath(const wchar_t* relative)
-{
-    return CString(g_szAppDir) + relative;
-}
-
 BEGIN_MESSAGE_TABLE(CSkinnedPage)
     MAP_ERASEBKGND(OnEraseBkgnd)
 END_MESSAGE_TABLE()

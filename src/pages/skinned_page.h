@@ -8,9 +8,6 @@
 #include "classlib/dialog.h"
 #include "classlib/gdi.h"
 
-// g_szAppDir followed by `relative` as it stands.
-CString SkinPath(const wchar_t* relative);
-
 class CSkinnedPage : public CDialog {
 public:
     // `backgroundPath`: the page's background picture, relative to g_szAppDir.

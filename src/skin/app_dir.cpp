@@ -11,3 +11,8 @@ void SetAppDir(const wchar_t* directory)
     wcsncpy(g_szAppDir, directory, MAX_PATH - 1);
     g_szAppDir[MAX_PATH - 1] = L'\0';
 }
+
+CString SkinPath(const wchar_t* relative)
+{
+    return CString(g_szAppDir) + relative;
+}

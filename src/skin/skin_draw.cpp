@@ -68,3 +68,20 @@ void CopyBitmapRect(CDC* reference, CBitmap* destination, CBitmap* source, int l
     ScopedSelectObject selectSource(from, *source);
     target.StretchBlt(0, 0, width, height, &from, left, top, width, height, SRCCOPY);
 }
+
+bool LoadPictureBitmap(const wchar_t* path, CBitmap& bitmap)
+{
+    bitmap.DeleteObject();
+    CImage image;
+    if (FAILED(image.Load(path)) || image.IsNull())
+        return false;
+    return bitmap.Attach(image.Detach()) != FALSE;
+}
+
+SIZE MeasurePicture(const wchar_t* path)
+{
+    CImage image;
+    if (FAILED(image.Load(path)) || image.IsNull())
+        return {0, 0};
+    return {image.GetWidth(), image.GetHeight()};
+}

@@ -19,6 +19,14 @@ int DrawPngWithAlpha(CDC* dc, const wchar_t* path, int x, int y);
 bool LoadPngForDrawing(const wchar_t* path, CImage& image);
 void DrawPreparedPng(CDC& dc, const CImage& image, int x, int y);
 
+// Decodes the picture file at `path` into `bitmap`, replacing what it held;
+// false, with `bitmap` empty, when the file does not load.
+bool LoadPictureBitmap(const wchar_t* path, CBitmap& bitmap);
+
+// The width and height of the picture file at `path`; 0 x 0 when it does
+// not load.
+SIZE MeasurePicture(const wchar_t* path);
+
 // Makes `destination` a bitmap of (right - left) x (bottom - top) pixels,
 // compatible with `reference`, holding the pixels of `source` from
 // (left, top). A bitmap `destination` held before is deleted. Does nothing

@@ -1,6 +1,7 @@
 #include "device/emulated/hid_backend_choice.h"
 
 #include "device/emulated/emulated_mouse.h"
+#include "device/emulated/emulated_mouse_control.h"
 #include "device/hid_backend.h"
 #include "device/win32_hid.h"
 
@@ -8,19 +9,25 @@
 
 #include <cstdlib>
 
-// The environment chooses the backend as the program starts; an installed one
-// takes its place for a while.
+// The environment chooses the backend as the program starts ("emulated"
+// exactly; anything else keeps the real devices); an installed one takes its
+// place for a while.
 TEST(HidBackendChoice, EmulatedByEnvironmentAndOverriddenByTests)
 {
-    _putenv_s("RV417_HID", "");
-    EXPECT_EQ(InstallHidBackendOfEnvironment(), nullptr);
-    EXPECT_NE(dynamic_cast<Win32Hid*>(&Hid()), nullptr);
+    for (const char* real : {"", "real", "Emulated"}) {
+        _putenv_s("RV417_HID", real);
+        EXPECT_EQ(InstallHidBackendOfEnvironment(), nullptr) << real;
+        EXPECT_NE(dynamic_cast<Win32Hid*>(&Hid()), nullptr);
+    }
+    EXPECT_EQ(FindWindowExW(HWND_MESSAGE, nullptr, kEmulatedMouseControlClass, nullptr), nullptr);
 
     _putenv_s("RV417_HID", "emulated");
     HidBackend* chosen = InstallHidBackendOfEnvironment();
     ASSERT_NE(chosen, nullptr);
     EXPECT_NE(dynamic_cast<EmulatedMouse*>(chosen), nullptr);
     EXPECT_EQ(&Hid(), chosen);
+    EXPECT_NE(FindWindowExW(HWND_MESSAGE, nullptr, kEmulatedMouseControlClass, nullptr), nullptr)
+        << "the emulated mouse comes with its control surface";
     _putenv_s("RV417_HID", "");
     EXPECT_EQ(&Hid(), chosen);
 

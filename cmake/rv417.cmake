@@ -54,7 +54,7 @@ function(rv417_uses_desktop)
 endfunction()
 
 # rv417_add_bench(NAME name SOURCES ... LIBS ...)
-# A benchmark executable; built with the rest, run by hand under Wine.
+# A benchmark executable; built with the rest, run by scripts/bench under Wine.
 function(rv417_add_bench)
   cmake_parse_arguments(B "" "NAME" "SOURCES;LIBS" ${ARGN})
   add_executable(${B_NAME} ${B_SOURCES})

@@ -5,9 +5,9 @@
 // decoding and drawing of its background picture, which every paint does.
 //
 // Run: wine bench_panel_scroll.exe [program folder with Skins\] [iterations]
-// Prints one line per figure:
-//   BENCH <name> <mean> ms <target> <within|over>
+// Prints one BENCH line per figure (bench_report.h).
 
+#include "bench_report.h"
 #include "classlib/gdiplus_session.h"
 #include "classlib/wnd.h"
 #include "pages/dlg_advance.h"
@@ -33,11 +33,6 @@ double NowMs()
     QueryPerformanceCounter(&counter);
     QueryPerformanceFrequency(&frequency);
     return static_cast<double>(counter.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
-}
-
-void Report(const char* name, double meanMs)
-{
-    std::printf("BENCH %s %.3f ms %.0f %s\n", name, meanMs, kTargetMs, meanMs < kTargetMs ? "within" : "over");
 }
 
 void PaintEverythingNow(HWND window)
@@ -107,18 +102,18 @@ int wmain(int argc, wchar_t** argv)
         ::SendMessageW(panel.m_hWnd, WM_VSCROLL, i % 2 ? SB_LINEUP : SB_LINEDOWN, 0);
         PaintEverythingNow(host.m_hWnd);
     });
-    Report("panel_scroll_step", step);
+    ReportAtMost("panel.scroll_step", step, "ms", kTargetMs);
 
     const double repaint = MeanMs(iterations, [&](int) {
         ::RedrawWindow(panel.m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
     });
-    Report("panel_full_repaint", repaint);
+    ReportAtMost("panel.full_repaint", repaint, "ms", kTargetMs);
 
     // What each paint of the panel decodes: its background picture.
     const std::wstring background = folder + L"Skins\\BK_MainRight.png";
     CClientDC dc(panel.m_hWnd);
-    Report("panel_background_decode_draw",
-           MeanMs(iterations, [&](int) { DrawPngWithAlpha(&dc, background.c_str(), 0, 0); }));
+    ReportFigure("panel.background_decode_draw",
+                 MeanMs(iterations, [&](int) { DrawPngWithAlpha(&dc, background.c_str(), 0, 0); }), "ms");
 
     panel.DestroyWindow();
     host.DestroyWindow();

@@ -1,15 +1,6 @@
-#include "classlib/win_app.h"
+#include "app/app.h"
 #include "device/emulated/hid_backend_choice.h"
 
-// The application object. The class library's entry point runs it; until the
-// windows exist it starts and ends quietly.
-class CPlaceholderApp : public CWinApp {
-public:
-    BOOL InitInstance() override
-    {
-        InstallHidBackendOfEnvironment();
-        return FALSE;
-    }
-};
-
-CPlaceholderApp theApp;
+// The application object. The class library's entry point runs it; the
+// HID backend is the one the environment names (RV417_HID).
+CMouseConfigurationApp theApp(&InstallHidBackendOfEnvironment);

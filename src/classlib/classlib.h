@@ -20,6 +20,7 @@
 #include "classlib/object.h"
 #include "classlib/scripted_dialogs.h"
 #include "classlib/scroll_bar.h"
+#include "classlib/shell_manager.h"
 #include "classlib/static_control.h"
 #include "classlib/win_app.h"
 #include "classlib/wnd.h"

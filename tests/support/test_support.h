@@ -1,6 +1,7 @@
 #pragma once
 // Helpers shared by the tests.
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -20,6 +21,12 @@ public:
 private:
     std::wstring m_path;
 };
+
+// Copies the files and folders below `from` into `to` (both paths ending in
+// a backslash; `to` is made when missing). Only files whose name `include`
+// accepts are copied (all when it is empty). False when a copy failed.
+bool CopyFolderTree(const std::wstring& from, const std::wstring& to,
+                    const std::function<bool(const std::wstring& name)>& include = {});
 
 // Text files as the program's .ini files hold them: UTF-16LE with a
 // byte-order mark.

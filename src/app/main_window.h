@@ -1,0 +1,174 @@
+#pragma once
+// CMouseConfigurationDlg: the program's main window. A skinned dialog with
+// the mouse picture, the seven button-assignment boxes, Save / Cancel /
+// Restore, the side items, the two sensitivity sliders and the settings
+// panel. Its start-up (OnInitDialog) shows the splash, finds the mouse,
+// starts the read thread, loads the current profile, the language and the
+// texts, builds the window and applies the Windows pointer settings.
+//
+// The definitions are split by job:
+//   main_window.cpp           construction, message map, start-up, dragging
+//   main_window_skin.cpp      skin, fonts, buttons, sliders, panel
+//   main_window_paint.cpp     painting
+//   main_window_commands.cpp  button commands, pages, side panels, sliders
+//   assign_menu.cpp           assignment menu, box captions and highlight
+//   main_window_tray.cpp      notification-area icon, device events, end
+//   main_window_profiles.cpp  profile list commands, help, hot spots, keys
+
+#include "classlib/cstring.h"
+#include "classlib/dialog.h"
+#include "classlib/gdi.h"
+#include "classlib/image.h"
+#include "macro/macro_program_dialog.h"
+#include "pages/dlg_advance.h"
+#include "skin/bitmap_btn.h"
+#include "skin/marker.h"
+#include "storage/profile_store.h"
+
+#include <windows.h>
+
+#include <dbt.h>
+#include <shellapi.h>
+
+#include <array>
+
+// The main window's title; a second start finds the first by it.
+inline constexpr wchar_t kMainWindowTitle[] = L"RV417 TALVEN";
+
+// The result of the main window's modal run when its start-up failed.
+inline constexpr int kStartupFailedResult = -1;
+
+// The last command id of the button-assignment menu's range (the first is
+// ID_HELP_WEBSITE, which has a handler of its own first).
+inline constexpr UINT kLastAssignCommand = 4000;
+
+// The folder of `modulePath` (drive and directory, with the trailing
+// separator); empty when the path does not split.
+CString AppDirectoryOf(const CString& modulePath);
+
+class CMouseConfigurationDlg : public CDialog {
+public:
+    // Builds the window object; the window itself comes with DoModal (the
+    // program) or Create(IDD_MAIN) (tests).
+    CMouseConfigurationDlg();
+    ~CMouseConfigurationDlg() override;
+
+    BOOL OnInitDialog() override;
+    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
+    BOOL PreTranslateMessage(MSG* msg) override;
+
+    // The program directory (with its trailing backslash) into g_szAppDir.
+    void GetAppDirectory();
+
+    // Skin, fonts and buttons.
+    void InitSkin();
+    void InitButtons();
+
+    // Pages, side panels and sensitivity sliders.
+    void SwitchPage(int page);
+    void InitPanels();
+    void SetButtonPanelState(int state);
+    void SetSecondPanelState(int state);
+    void SyncSliders();
+
+    // Assignment boxes and their menu.
+    void RefreshButtonLabels();
+    void SetButtonCaption(int i);
+    void HighlightButton(int n);
+    void ClearButtonHighlight();
+    void ShowAssignMenu(int i);
+
+    // Notification-area icon.
+    void AddTrayIcon();
+    CString FormatDpiText(BYTE value);
+
+    // Button hot spots of the mouse picture, for the painting.
+    void LoadMousePictureImages(CDC* dc, BYTE n);
+
+    // --- Members, in declaration order ---
+    HICON m_hIcon = nullptr;
+
+    CImage m_imgBackground;
+    CBitmap m_hBackground;
+    CFont m_font;
+    int m_nWindowWidth = 0;
+    int m_nWindowHeight = 0;
+
+    CBitmapBtn m_btnSave;
+    CBitmapBtn m_btnCancel;
+    CBitmapBtn m_btnClose;
+    CBitmapBtn m_btnMinimize;
+    CBitmapBtn m_btnHelp;
+    CBitmapBtn m_btnRestore;
+    CBitmapBtn m_btnConfig;
+    CBitmapBtn m_btnFront;
+    CBitmapBtn m_btnSide;
+    CBitmapBtn m_btnButtonAssign;
+    CBitmapBtn m_btnMacroManager;
+    CBitmapBtn m_btnAxisSetting;
+    // Index = mouse button 0..6.
+    std::array<CBitmapBtn, kAssignBoxCount> m_btnAssign;
+
+    // The button whose assignment menu was opened last; -1 before the first.
+    int m_nMenuButton = -1;
+
+    CDlgadvance m_dlgPanel;
+
+    CDMarker m_sliderX;
+    CDMarker m_sliderY;
+
+    // 0 expanded, 1 collapsed.
+    int m_nButtonPanelState = 0;
+    int m_nAxisPanelState = 0;
+
+    NOTIFYICONDATAW m_nid{};
+    DEV_BROADCAST_DEVICEINTERFACE_W m_dbiFilter{};
+
+    // The profile files in use: the store keeps the paths and the captions;
+    // the names below are the store's own strings.
+    CProfileStore m_profiles;
+    CString& m_strModulePath = m_profiles.m_strModulePath;
+    CString& m_strConfigPath = m_profiles.m_strConfigPath;
+    CString& m_strStrIniPath = m_profiles.m_strStrIniPath;
+    CString& m_strRecordIniPath = m_profiles.m_strRecordIniPath;
+    // "Item1" .. "Item12" of the caption file; 0..6 label the assignment boxes.
+    std::array<CString, kCaptionCount>& m_strItem = m_profiles.m_strItem;
+
+    CMacroProgramDialog m_dlgMacroManager;
+
+protected:
+    void OnPaint();
+    HCURSOR OnQueryDragIcon();
+    int OnCreate(LPCREATESTRUCTW createStruct);
+    BOOL OnEraseBkgnd(CDC* dc);
+    void OnLButtonDown(UINT flags, CPoint point);
+    void OnBnClickedWebSite();
+    LRESULT OnTrayNotify(WPARAM wParam, LPARAM lParam);
+    void OnDestroy();
+    LRESULT OnDeviceNotify(WPARAM wParam, LPARAM lParam);
+    BOOL OnDeviceChange(UINT event, DWORD_PTR data);
+    void OnNcPaint();
+    LRESULT OnMarkerPos(WPARAM wParam, LPARAM lParam);
+    HBRUSH OnCtlColor(CDC* dc, CWnd* control, UINT kind);
+    LRESULT OnProfileCommand(WPARAM wParam, LPARAM lParam);
+    void OnTimer(UINT_PTR id);
+    void OnMouseMove(UINT flags, CPoint point);
+    void OnLButtonUp(UINT flags, CPoint point);
+    void OnAssignCommand(UINT id);
+
+    DECLARE_MESSAGE_TABLE(CMouseConfigurationDlg, CDialog)
+
+private:
+    // Start-up steps of OnInitDialog.
+    void ShowSplash();
+    void FindMouse();
+    bool StartReadThread();
+    bool RegisterForDeviceInterfaces();
+    void LoadProfileAndLanguage();
+    void PublishDataPaths() const;
+    void ApplyDeviceState();
+    void CopyDpiActionNames();
+    // Ends a start-up that cannot go on: the read thread stops and the
+    // modal run ends with kStartupFailedResult.
+    void AbandonStartup();
+};

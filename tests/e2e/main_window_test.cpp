@@ -34,25 +34,31 @@ COLORREF PicturePixel(const CImage& picture, int x, int y)
     return RGB(pixel[2], pixel[1], pixel[0]);
 }
 
-// A skinned button holds the mouse capture while the pointer is over it and
-// lets it go once it sees the pointer leave. A press sent while an old
-// button still holds it would go to that button, so the pointer is moved
-// first and the press waits until no other window of the program holds the
-// capture.
+// Clicks a client point of `window` once the press will reach it. Windows
+// of tests running beside this one may lie over the point for a while, and
+// a skinned button holds the mouse capture while the pointer is over it,
+// letting it go only once it sees the pointer leave: a press sent while an
+// old button still holds it would go to that button. So the pointer is
+// moved first and the press waits until the point shows a window of the
+// program that no other window's capture overrides.
 void ClickAt(HWND window, POINT client)
 {
     const POINT screen = e2e::ClientToScreenPoint(window, client);
     e2e::MoveMouseTo(screen);
-    const DWORD thread = GetWindowThreadProcessId(window, nullptr);
+    DWORD process = 0;
+    const DWORD thread = GetWindowThreadProcessId(window, &process);
     e2e::WaitUntil(
         [&] {
+            const HWND under = WindowFromPoint(screen);
+            DWORD owner = 0;
+            GetWindowThreadProcessId(under, &owner);
+            if (owner != process)
+                return false;
             GUITHREADINFO info{};
             info.cbSize = sizeof info;
-            if (!GetGUIThreadInfo(thread, &info) || !info.hwndCapture)
-                return true;
-            return WindowFromPoint(screen) == info.hwndCapture;
+            return !GetGUIThreadInfo(thread, &info) || !info.hwndCapture || info.hwndCapture == under;
         },
-        2000);
+        5000);
     e2e::MouseButton(true);
     e2e::MouseButton(false);
 }
@@ -103,8 +109,11 @@ protected:
         if (!program)
             return nullptr;
         const HWND main = program->WaitForMainWindow();
-        if (main)
+        if (main) {
+            // Above the windows of the tests running beside this one.
+            SetWindowPos(main, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
             e2e::BringToFront(main);
+        }
         return main;
     }
 

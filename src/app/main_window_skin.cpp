@@ -125,17 +125,17 @@ void CMouseConfigurationDlg::InitButtons()
     const CString& language = ProgramLanguage();
     const wchar_t* face = HeiTiOrArialFace(language);
 
-    for (const SkinButton& spec : kSkinButtons) {
-        CBitmapBtn& button = this->*spec.member;
-        button.Create(L"", kButtonStyle, spec.rect, this, 0);
-        const RECT source{0, 0, spec.rect.right - spec.rect.left, spec.rect.bottom - spec.rect.top};
-        button.LoadBitmaps(source, pictures.Get(spec.normal), pictures.Get(spec.hover), pictures.Get(spec.pressed),
-                           pictures.Get(spec.disabled));
-        if (spec.captionText == kNoCaption)
+    for (const SkinButton& entry : kSkinButtons) {
+        CBitmapBtn& button = this->*entry.member;
+        button.Create(L"", kButtonStyle, entry.rect, this, 0);
+        const RECT source{0, 0, entry.rect.right - entry.rect.left, entry.rect.bottom - entry.rect.top};
+        button.LoadBitmaps(source, pictures.Get(entry.normal), pictures.Get(entry.hover), pictures.Get(entry.pressed),
+                           pictures.Get(entry.disabled));
+        if (entry.captionText == kNoCaption)
             continue;
-        button.SetCaption(g_TextTable.Get(spec.captionText));
-        button.m_nAlign = spec.align;
-        button.m_nLeftIndent = spec.indent;
+        button.SetCaption(g_TextTable.Get(entry.captionText));
+        button.m_nAlign = entry.align;
+        button.m_nLeftIndent = entry.indent;
         button.m_nFontHeight = kFontHeight;
         button.m_strFontFace = face;
     }

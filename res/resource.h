@@ -31,6 +31,21 @@
 // Main window commands: the help menu and the button assignment menu
 #define ID_HELP_WEBSITE 1001
 #define ID_HELP_VERSION 1003
+#define ID_ASSIGN_CLICK        2001
+#define ID_ASSIGN_MENU         2002
+#define ID_ASSIGN_SCROLL       2003
+#define ID_ASSIGN_FORWARD      2004
+#define ID_ASSIGN_BACK         2005
+#define ID_ASSIGN_DOUBLE_CLICK 2006
+#define ID_ASSIGN_FN           2009
+#define ID_ASSIGN_SNIPE        2010
+#define ID_ASSIGN_SINGLE_KEY   2011
+#define ID_ASSIGN_MACRO        2012
+#define ID_ASSIGN_DEACTIVATED  2013
+#define ID_ASSIGN_DPI_FIRST    2020
+#define ID_ASSIGN_WINDOWS_FIRST 2030
+#define ID_ASSIGN_MEDIA_FIRST  2050
+#define ID_ASSIGN_SHORTCUT_FIRST 2060
 
 // Profile list window
 #define IDC_PROFILE_LIST  130

@@ -40,8 +40,15 @@ create_wine_prefix() {
 # their output going nowhere. Started later by a test or a build step, they
 # would inherit that step's output pipe and keep ctest or ninja waiting for it
 # to close long after the step itself has ended.
+#
+# The desktop closes whenever no program uses it, and the next program that
+# needs it starts it again; under ctest that is a test, whose output pipe the
+# desktop then holds while other tests keep it busy, so ctest waits for that
+# test until its time limit. A console that waits for input until the
+# wineserver ends keeps the desktop in use for the whole session.
 start_wine_services() {
   wine cmd.exe /c exit </dev/null >/dev/null 2>&1 || true
+  (wineserver -w 2>/dev/null | wine cmd.exe >/dev/null 2>&1 &)
 }
 
 configure_and_build() {

@@ -210,12 +210,13 @@ void CMouseConfigurationDlg::LoadProfileAndLanguage()
 {
     m_profiles.LoadCurrentProfile();
     PublishDataPaths();
-    g_SettingsSaved = g_Settings;
 
     CString& language = ProgramLanguage();
     language = ReadIniValue(m_strStrIniPath, L"Skins", L"Lan");
     g_TextTable.Load(language);
     m_profiles.ReadStrIni();
+    // The record as loaded, with the captions read for it.
+    TakeSavedState();
 }
 
 void CMouseConfigurationDlg::PublishDataPaths() const

@@ -31,6 +31,7 @@
 #include <shellapi.h>
 
 #include <array>
+#include <optional>
 
 // The main window's title; a second start finds the first by it.
 inline constexpr wchar_t kMainWindowTitle[] = L"RV417 TALVEN";
@@ -64,12 +65,26 @@ public:
     void InitSkin();
     void InitButtons();
 
+    // The saved state Cancel returns to: g_SettingsSaved and the seven box
+    // captions, always taken together. TakeSavedState makes the current
+    // record (g_Settings) and captions (m_strItem[0..6]) the saved ones; it
+    // runs at start-up, after a Save that wrote the profile file, after a
+    // Restore with the mouse present, and must run wherever a different
+    // record is loaded (profile switch, import, arrival). RestoreSavedState
+    // (Cancel) puts both back and shows the captions on the boxes.
+    void TakeSavedState();
+    void RestoreSavedState();
+
     // Pages, side panels and sensitivity sliders.
     void SwitchPage(int page);
     void InitPanels();
     void SetButtonPanelState(int state);
     void SetSecondPanelState(int state);
     void SyncSliders();
+
+    // The profile list window: drops it (deleting the object destroys the
+    // window) and shows the three side items again; nothing when it is shut.
+    void CloseProfileList();
 
     // Assignment boxes and their menu.
     void RefreshButtonLabels();
@@ -136,6 +151,9 @@ public:
 
     CMacroProgramDialog m_dlgMacroManager;
 
+    // The box captions that belong to g_SettingsSaved (TakeSavedState).
+    std::array<CString, kAssignBoxCount> m_strSavedItem;
+
 protected:
     void OnPaint();
     HCURSOR OnQueryDragIcon();
@@ -171,4 +189,25 @@ private:
     // Ends a start-up that cannot go on: the read thread stops and the
     // modal run ends with kStartupFailedResult.
     void AbandonStartup();
+
+    // Commands of the skinned buttons.
+    void OnSave();
+    void OnCancelChanges();
+    // False when the user declined.
+    bool OnRestore();
+    void HideToNotificationArea();
+    void ShowHelpMenu();
+    // False when the list was open already.
+    bool OpenProfileList();
+    void RunMacroManager();
+    void OnAssignBox(int i);
+    void ShowSideItems(int command);
+    void ShowAssignBoxes(int command);
+    void PlaceSliders(const RECT& x, const RECT& y);
+    // The path of record.ini the macro windows work on.
+    CString RecordIniPath() const;
+    // The key capture and macro pick dialogs for button i: the new caption
+    // after OK, nothing otherwise.
+    std::optional<CString> RunSingleKeyDialog(int i);
+    std::optional<CString> RunMacroDialog(int i);
 };

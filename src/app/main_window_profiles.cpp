@@ -3,8 +3,11 @@
 
 int g_bProfileImported = 0;
 
-LRESULT CMouseConfigurationDlg::OnProfileCommand(WPARAM, LPARAM)
+LRESULT CMouseConfigurationDlg::OnProfileCommand(WPARAM wParam, LPARAM)
 {
+    // Code 2: the list was closed. (The profile switch comes with the profile commands.)
+    if (wParam == 2)
+        CloseProfileList();
     return 0;
 }
 

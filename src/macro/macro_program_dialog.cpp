@@ -395,6 +395,7 @@ void CMacroProgramDialog::OnOK()
     StopRecord();
     m_store.OnWriteMacroToIni();
     m_store.OnBnMacroSave();
+    m_MacroPositionsNow = m_store.OpenedMacroPositions();
     m_font.DeleteObject();
     CDialog::OnOK();
 }

@@ -23,6 +23,7 @@
 #include <windows.h>
 
 #include <array>
+#include <vector>
 
 // The recording hook and the window it reports to (see StartRecord).
 extern HHOOK g_hMacroRecordHook;
@@ -52,6 +53,9 @@ public:
     // Output: one device macro record per list position, fresh after OK.
     // These are the store's record buffers themselves.
     std::array<MacroRecord, kMaxMacros>& m_MacroRecords = m_store.m_MacroRecords;
+    // Output after OK: for each list position the window opened with, where
+    // that macro stands in the list now, or -1 when it was deleted.
+    std::vector<int> m_MacroPositionsNow;
 
     CFont m_font;
     MacroManagerTexts m_texts;

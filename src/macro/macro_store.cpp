@@ -55,6 +55,15 @@ bool CMacroStore::HasSelection() const
     return m_nCurSel >= 0 && m_nCurSel < static_cast<int>(m_macroNames.size());
 }
 
+std::vector<int> CMacroStore::OpenedMacroPositions() const
+{
+    std::vector<int> now(m_loadedCount, -1);
+    for (size_t j = 0; j < m_loadedPosition.size(); ++j)
+        if (const int position = m_loadedPosition[j]; position >= 0 && static_cast<size_t>(position) < m_loadedCount)
+            now[static_cast<size_t>(position)] = static_cast<int>(j);
+    return now;
+}
+
 void CMacroStore::SetCurSel(int index)
 {
     m_nCurSel = index >= 0 && index < static_cast<int>(m_macroNames.size()) ? index : -1;
@@ -95,6 +104,8 @@ void CMacroStore::LoadMacrosFromIni()
 {
     // The window's lists and edit are new each time it opens.
     m_macroNames.clear();
+    m_loadedPosition.clear();
+    m_loadedCount = 0;
     m_nCurSel = -1;
     m_keyLines.clear();
     m_strLoopEdit.Empty();
@@ -102,6 +113,7 @@ void CMacroStore::LoadMacrosFromIni()
     if (PathExists(m_strRecordIni)) {
         const IniNames sections = ReadIniSectionNames(m_strRecordIni);
         for (const CString& name : ReadMacroNames(m_strRecordIni, kMaxListedMacros)) {
+            m_loadedPosition.push_back(static_cast<int>(m_macroNames.size()));
             m_macroNames.push_back(name);
             // Each listed macro's section is read on the way. Of what that
             // sets, only the delay option can outlast the final load of the
@@ -110,6 +122,7 @@ void CMacroStore::LoadMacrosFromIni()
             g_bDelayOption = delayOption == 1 ? 1 : 0;
         }
     }
+    m_loadedCount = m_macroNames.size();
     if (m_macroNames.empty()) {
         m_bLoopEditEnabled = false;
         return;
@@ -213,6 +226,7 @@ bool CMacroStore::NewMacro()
     if (static_cast<int>(m_macroNames.size()) >= kMaxMacros)
         return false;
     m_macroNames.push_back(NextMacroName(m_macroNames, m_strMacroWord));
+    m_loadedPosition.push_back(-1);
     m_nCurSel = static_cast<int>(m_macroNames.size()) - 1;
     m_keyLines.clear();
     m_strLoopTimes = Decimal(1);
@@ -251,6 +265,7 @@ void CMacroStore::DeleteMacro()
     // macro's: its section is not the removed macro's alone to delete.
     const bool ownsSection = IsWritableName(removedIndex);
     m_macroNames.erase(m_macroNames.begin() + removedIndex);
+    m_loadedPosition.erase(m_loadedPosition.begin() + removedIndex);
     m_keyLines.clear();
     m_nCurSel = std::min(removedIndex, static_cast<int>(m_macroNames.size()) - 1);
     RewriteMacroList();

@@ -85,6 +85,10 @@ public:
     bool SetMacroName(int index, const CString& name);
 
     const std::vector<CString>& MacroNames() const { return m_macroNames; }
+    // For each macro the list held when it was last loaded, in that order:
+    // its position in the list now, or -1 once it has been deleted. Renames
+    // keep a macro where it is; a delete moves every later macro up.
+    std::vector<int> OpenedMacroPositions() const;
     int CurSel() const { return m_nCurSel; }
     // Moves the list's selection without loading (as the list box does
     // before it notifies); -1 for none.
@@ -119,6 +123,10 @@ private:
     CString m_strRecordIni;
     CString m_strMacroWord;
     std::vector<CString> m_macroNames;
+    // Per list position: the position the macro had when the list was
+    // loaded, -1 for a macro made since.
+    std::vector<int> m_loadedPosition;
+    size_t m_loadedCount = 0;
     int m_nCurSel = -1;
     std::vector<CString> m_keyLines;
     CString m_strLoopEdit;

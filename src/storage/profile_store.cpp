@@ -146,19 +146,22 @@ void CProfileStore::ReadProfileFile(const wchar_t* missingText)
     DebugTrace(L"Program First Run Flag:%d\nRead Size is: %d", g_FirstRunFlag, static_cast<int>(recordBytes));
 }
 
-bool CProfileStore::SaveCurrentProfile()
+bool CProfileStore::SaveCurrentProfile(DWORD* error)
 {
     RefreshModulePath();
     SetProfilePaths(g_nCurProfile);
 
+    DWORD failure = ERROR_SUCCESS;
+    if (!error)
+        error = &failure;
     if (!PathExists(m_strConfigPath)) {
         DebugTrace(L"Config file is not exist.\n");
+        *error = ERROR_FILE_NOT_FOUND;
         return false;
     }
 
-    DWORD error = ERROR_SUCCESS;
-    if (!WriteProfileFile(m_strConfigPath, g_Settings, &error)) {
-        DebugTrace(L"Error Code is: %d \n", static_cast<int>(error));
+    if (!WriteProfileFile(m_strConfigPath, g_Settings, error)) {
+        DebugTrace(L"Error Code is: %d \n", static_cast<int>(*error));
         return false;
     }
     DebugTrace(L"Data num:%d BYTE -%d BYTE\n Struct size:%d BYTE", 1, static_cast<int>(kSettingsRecordSize),

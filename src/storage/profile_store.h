@@ -8,6 +8,8 @@
 
 #include "classlib/cstring.h"
 
+#include <windows.h>
+
 #include <array>
 #include <cstdint>
 
@@ -41,8 +43,9 @@ public:
     // Writes g_Settings into the current profile's file (WriteProfileFile).
     // A missing profile file is never created. True when the file was
     // written; false when it is missing or could not be written, which is
-    // reported as a debug text with the system error code.
-    bool SaveCurrentProfile();
+    // reported as a debug text with the system error code, which `error`
+    // (when given) receives too (ERROR_FILE_NOT_FOUND for a missing file).
+    bool SaveCurrentProfile(DWORD* error = nullptr);
     // Loads profile n into g_Settings, macro slots as stored in its file, and
     // points the caption file at str<n>.ini. g_nCurProfile is not changed.
     // A profile file that is missing or not whole gives the factory profile.

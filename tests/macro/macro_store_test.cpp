@@ -416,3 +416,28 @@ TEST_F(MacroStoreTest, SaveOnOkRebuildsAllTwelveRecords)
 }
 
 }  // namespace
+
+// After the window's edits, each macro the list was loaded with is found
+// where it stands now: a delete moves the later ones up and leaves -1 for
+// the deleted one; a rename or a new macro moves nothing; loading again
+// starts afresh.
+TEST_F(MacroStoreTest, OpenedMacrosAreFollowedToWhereTheyStandNow)
+{
+    WriteStore(L"[MacroName]\r\nMacroCount=4\r\n0=a\r\n1=b\r\n2=c\r\n3=d\r\n");
+    m_store.LoadMacrosFromIni();
+    EXPECT_EQ(m_store.OpenedMacroPositions(), (std::vector<int>{0, 1, 2, 3}));
+
+    Select(1);
+    m_store.DeleteMacro();  // b
+    EXPECT_EQ(m_store.OpenedMacroPositions(), (std::vector<int>{0, -1, 1, 2}));
+
+    ASSERT_TRUE(m_store.NewMacro());
+    ASSERT_TRUE(m_store.SetMacroName(1, L"c2"));
+    Select(0);
+    m_store.DeleteMacro();  // a
+    EXPECT_EQ(m_store.MacroNames(), (std::vector<CString>{L"c2", L"d", L"Macro_4"}));
+    EXPECT_EQ(m_store.OpenedMacroPositions(), (std::vector<int>{-1, -1, 0, 1}));
+
+    m_store.LoadMacrosFromIni();
+    EXPECT_EQ(m_store.OpenedMacroPositions(), (std::vector<int>{0, 1, 2}));
+}

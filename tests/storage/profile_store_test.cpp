@@ -362,7 +362,9 @@ TEST_F(ProfileStoreTest, SaveWritesInPlaceWhereNoFileCanBeMadeBesideIt)
 
 TEST_F(ProfileStoreTest, SaveNeverCreatesAProfileFile)
 {
-    EXPECT_FALSE(m_store.SaveCurrentProfile());
+    DWORD error = ERROR_SUCCESS;
+    EXPECT_FALSE(m_store.SaveCurrentProfile(&error));
+    EXPECT_EQ(error, static_cast<DWORD>(ERROR_FILE_NOT_FOUND)) << "the reason the caller tells the user";
     EXPECT_EQ(GetFileAttributesW(Path(L"config0.bin").c_str()), INVALID_FILE_ATTRIBUTES);
     EXPECT_EQ(GetFileAttributesW(Path(L"config0.bin.tmp").c_str()), INVALID_FILE_ATTRIBUTES);
     EXPECT_TRUE(Logged(L"Config file is not exist.\n"));
@@ -375,7 +377,9 @@ TEST_F(ProfileStoreTest, AFailedSaveLeavesTheOldProfileWhole)
     HANDLE lock = CreateFileW(Path(L"config0.bin").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(lock, INVALID_HANDLE_VALUE);
     g_Settings.PointerSpeed = 1;
-    EXPECT_FALSE(m_store.SaveCurrentProfile());
+    DWORD error = ERROR_SUCCESS;
+    EXPECT_FALSE(m_store.SaveCurrentProfile(&error));
+    EXPECT_NE(error, static_cast<DWORD>(ERROR_SUCCESS));
     CloseHandle(lock);
 
     const std::vector<unsigned char> bytes = ReadBinaryFile(Path(L"config0.bin"));

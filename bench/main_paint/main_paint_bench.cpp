@@ -1,0 +1,114 @@
+// Times one full paint of the main window: every picture of its thirteen
+// steps composed on the background and copied to the screen, with both side
+// panels open and the Front page shown. Once with the decoded pictures kept
+// between paints (as the window paints), once with every picture decoded
+// from its file again on each paint.
+//
+// The window is built as the start-up builds it (skin, buttons, panels,
+// page) without the rest of the start-up: no splash, no mouse.
+//
+// Run: wine bench_main_paint.exe [program folder with Skins\] [iterations]
+// Prints one BENCH line per figure (bench_report.h).
+
+#include "app/main_window.h"
+#include "app/program_module_path.h"
+#include "bench_report.h"
+#include "classlib/gdiplus_session.h"
+#include "resource.h"
+#include "skin/png_cache.h"
+#include "text/function_catalogues.h"
+#include "text/program_language.h"
+#include "text/text_table.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+namespace {
+
+// One frame at 60 Hz.
+constexpr double kTargetMs = 16.0;
+
+double NowMs()
+{
+    LARGE_INTEGER counter, frequency;
+    QueryPerformanceCounter(&counter);
+    QueryPerformanceFrequency(&frequency);
+    return static_cast<double>(counter.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
+}
+
+template <class Step> double MeanMs(int iterations, Step step)
+{
+    step();  // warm-up: first use of the decoder, fonts and surfaces
+    const double start = NowMs();
+    for (int i = 0; i < iterations; ++i) {
+        step();
+        ReleaseTemporaryGdiWrappers();  // what the message loop does when idle
+    }
+    return (NowMs() - start) / iterations;
+}
+
+// The main window with the look the start-up gives it, and nothing else.
+class PaintedMainWindow : public CMouseConfigurationDlg {
+public:
+    BOOL OnInitDialog() override
+    {
+        CDialog::OnInitDialog();
+        InitSkin();
+        InitButtons();
+        InitPanels();
+        SwitchPage(1);
+        return TRUE;
+    }
+};
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv)
+{
+    std::wstring folder = argc > 1 ? argv[1] : RV417_BIN_DIR_W;
+    if (!folder.empty() && folder.back() != L'\\' && folder.back() != L'/')
+        folder += L'\\';
+    const int iterations = argc > 2 ? std::max(1, _wtoi(argv[2])) : 100;
+    if (!EnsureGdiplusStarted())
+        return 1;
+    // The window takes its folder from the program's path.
+    const ScopedProgramModulePath program((folder + L"RV417 TALVEN.exe").c_str());
+    ProgramLanguage() = L"EN";
+    g_TextTable.Load(L"EN");
+    CopyDpiActionsFromTextTable();
+
+    PaintedMainWindow window;
+    if (!window.Create(IDD_MAIN)) {
+        std::fprintf(stderr, "the main window could not be made\n");
+        return 1;
+    }
+    if (window.m_nWindowWidth == 0) {
+        std::fprintf(stderr, "no skin in %ls\n", folder.c_str());
+        return 1;
+    }
+    window.SetButtonPanelState(0);
+    window.SetSecondPanelState(0);
+    MSG msg;
+    while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        ::TranslateMessage(&msg);
+        ::DispatchMessageW(&msg);
+    }
+    ::RedrawWindow(window.m_hWnd, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+
+    std::printf("main window %d x %d, both side panels open; mean of %d\n", window.m_nWindowWidth,
+                window.m_nWindowHeight, iterations);
+    const auto paint = [&] { ::RedrawWindow(window.m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW); };
+    ReportAtMost("main.paint", MeanMs(iterations, paint), "ms", kTargetMs);
+    ReportFigure("main.paint_decoding_every_picture",
+                 MeanMs(iterations,
+                        [&] {
+                            ClearPngCache();
+                            paint();
+                        }),
+                 "ms");
+
+    window.DestroyWindow();
+    return 0;
+}

@@ -4,7 +4,7 @@
 // macro manager opened from its side item and closed, and the profile list
 // opened with Config and closed.
 
-#include "e2e_fixture.h"
+#include "program_steps.h"
 
 #include "classlib/image.h"
 #include "device/emulated/emulated_mouse_control.h"
@@ -19,11 +19,8 @@
 
 namespace {
 
-// Client points of the main window.
-constexpr POINT kButtonAssignItem{100, 117};
-constexpr POINT kMacroManagerItem{100, 151};
-constexpr POINT kConfigButton{54, 619};
-constexpr POINT kApplyButton{951, 619};
+using namespace e2e;
+
 // The box of button 4, in the fourth row.
 constexpr POINT kFourthRowBox{185, 222};
 
@@ -34,107 +31,7 @@ COLORREF PicturePixel(const CImage& picture, int x, int y)
     return RGB(pixel[2], pixel[1], pixel[0]);
 }
 
-// Clicks a client point of `window` once the press will reach it. Windows
-// of tests running beside this one may lie over the point for a while, and
-// a skinned button holds the mouse capture while the pointer is over it,
-// letting it go only once it sees the pointer leave: a press sent while an
-// old button still holds it would go to that button. So the pointer is
-// moved first and the press waits until the point shows a window of the
-// program that no other window's capture overrides.
-void ClickAt(HWND window, POINT client)
-{
-    const POINT screen = e2e::ClientToScreenPoint(window, client);
-    e2e::MoveMouseTo(screen);
-    DWORD process = 0;
-    const DWORD thread = GetWindowThreadProcessId(window, &process);
-    e2e::WaitUntil(
-        [&] {
-            const HWND under = WindowFromPoint(screen);
-            DWORD owner = 0;
-            GetWindowThreadProcessId(under, &owner);
-            if (owner != process)
-                return false;
-            GUITHREADINFO info{};
-            info.cbSize = sizeof info;
-            return !GetGUIThreadInfo(thread, &info) || !info.hwndCapture || info.hwndCapture == under;
-        },
-        5000);
-    e2e::MouseButton(true);
-    e2e::MouseButton(false);
-}
-
-// The visible child of `window` at a client point, if any.
-HWND VisibleChildAt(HWND window, POINT client)
-{
-    const HWND child = ChildWindowFromPointEx(window, client, CWP_SKIPINVISIBLE);
-    return child == window ? nullptr : child;
-}
-
-SettingsRecord RecordOf(const std::vector<unsigned char>& file)
-{
-    SettingsRecord record{};
-    if (file.size() == sizeof(ProfileFile))
-        std::memcpy(&record, file.data() + 1, sizeof record);
-    return record;
-}
-
-// The 128 bytes of the last record sent with command `code`: its two chunks
-// after the frame.
-std::vector<uint8_t> LastRecordOf(const std::vector<EmulatedLogEntry>& log, uint8_t code)
-{
-    std::vector<uint8_t> record;
-    for (size_t i = 0; i < log.size(); ++i) {
-        if (log[i].Kind != EmulatedLogKind::FeatureSet || log[i].Bytes.size() < 2 || log[i].Bytes[1] != code)
-            continue;
-        record.clear();
-        for (size_t j = i + 1; j < log.size() && record.size() < kDeviceRecordSize; ++j)
-            if (log[j].Kind == EmulatedLogKind::OutputChunk && log[j].Bytes.size() > 1)
-                record.insert(record.end(), log[j].Bytes.begin() + 1, log[j].Bytes.end());
-    }
-    return record;
-}
-
-size_t FramesOf(const std::vector<EmulatedLogEntry>& log, uint8_t code)
-{
-    return static_cast<size_t>(std::count_if(log.begin(), log.end(), [code](const EmulatedLogEntry& e) {
-        return e.Kind == EmulatedLogKind::FeatureSet && e.Bytes.size() > 1 && e.Bytes[1] == code;
-    }));
-}
-
-class MainWindowEndToEnd : public EndToEndTest {
-protected:
-    HWND StartAndWaitForMainWindow()
-    {
-        program = StartProgram();
-        if (!program)
-            return nullptr;
-        const HWND main = program->WaitForMainWindow();
-        if (main) {
-            // Above the windows of the tests running beside this one.
-            SetWindowPos(main, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-            e2e::BringToFront(main);
-        }
-        return main;
-    }
-
-    // The program's visible top-level window of class `className` other
-    // than the main window.
-    HWND WaitForOtherWindow(HWND main, const wchar_t* className, DWORD timeoutMs = 10000) const
-    {
-        HWND found = nullptr;
-        e2e::WaitUntil(
-            [&] {
-                for (const e2e::WindowInfo& info : program->TopLevelWindows())
-                    if (info.visible && info.hwnd != main && info.className == className)
-                        found = info.hwnd;
-                return found != nullptr;
-            },
-            timeoutMs);
-        return found;
-    }
-
-    e2e::Program* program = nullptr;
-};
+using MainWindowEndToEnd = ProgramEndToEnd;
 
 }  // namespace
 
@@ -176,10 +73,10 @@ TEST_F(MainWindowEndToEnd, ButtonMadeBackAndApplied)
     const HWND main = StartAndWaitForMainWindow();
     ASSERT_NE(main, nullptr);
 
-    ClickAt(main, kButtonAssignItem);
+    ClickWhenReachable(main, kButtonAssignItem);
     ASSERT_TRUE(e2e::WaitUntil([&] { return VisibleChildAt(main, kFourthRowBox) != nullptr; }, 5000))
         << "the boxes did not show";
-    ClickAt(main, kFourthRowBox);
+    ClickWhenReachable(main, kFourthRowBox);
     ASSERT_NE(WaitForOtherWindow(main, L"#32768"), nullptr) << "no menu";
     for (int k = 0; k < 5; ++k)
         e2e::PressKey(VK_DOWN);
@@ -187,7 +84,7 @@ TEST_F(MainWindowEndToEnd, ButtonMadeBackAndApplied)
     ASSERT_TRUE(e2e::WaitUntil([&] { return program->FindWindow({std::nullopt, L"#32768", true}) == nullptr; }, 5000));
 
     const size_t tablesBefore = FramesOf(program->FrameLog(), 0x0D);
-    ClickAt(main, kApplyButton);
+    ClickWhenReachable(main, kApplyButton);
     std::vector<EmulatedLogEntry> log;
     ASSERT_TRUE(e2e::WaitUntil(
         [&] {
@@ -220,7 +117,7 @@ TEST_F(MainWindowEndToEnd, MacroManagerOpensAndCloses)
 {
     const HWND main = StartAndWaitForMainWindow();
     ASSERT_NE(main, nullptr);
-    ClickAt(main, kMacroManagerItem);
+    ClickWhenReachable(main, kMacroManagerItem);
     const HWND manager = WaitForOtherWindow(main, L"#32770");
     ASSERT_NE(manager, nullptr) << "no macro manager";
     RECT rect{};
@@ -228,7 +125,7 @@ TEST_F(MainWindowEndToEnd, MacroManagerOpensAndCloses)
     EXPECT_EQ(rect.right - rect.left, 495);
     EXPECT_FALSE(IsWindowEnabled(main));
 
-    ClickAt(manager, {381, 408});
+    ClickWhenReachable(manager, {381, 408});
     EXPECT_TRUE(e2e::WaitUntil([&] { return !IsWindow(manager) || !IsWindowVisible(manager); }, 5000));
     EXPECT_TRUE(e2e::WaitUntil([&] { return IsWindowEnabled(main) != FALSE; }, 5000));
     EXPECT_TRUE(program->IsRunning());
@@ -243,7 +140,7 @@ TEST_F(MainWindowEndToEnd, ConfigOpensTheProfileListAndItCloses)
     const HWND macroItem = VisibleChildAt(main, kMacroManagerItem);
     ASSERT_NE(macroItem, nullptr);
 
-    ClickAt(main, kConfigButton);
+    ClickWhenReachable(main, kConfigButton);
     HWND list = nullptr;
     ASSERT_TRUE(e2e::WaitUntil(
         [&] {
@@ -256,7 +153,7 @@ TEST_F(MainWindowEndToEnd, ConfigOpensTheProfileListAndItCloses)
     GetWindowRect(list, &rect);
     EXPECT_EQ(rect.right - rect.left, 263);
 
-    ClickAt(list, {247, 15});
+    ClickWhenReachable(list, {247, 15});
     EXPECT_TRUE(e2e::WaitUntil([&] { return VisibleChildAt(main, kMacroManagerItem) == macroItem; }, 5000))
         << "the side items did not come back";
     EXPECT_FALSE(IsWindow(list));

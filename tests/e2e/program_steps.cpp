@@ -1,0 +1,186 @@
+#include "program_steps.h"
+
+#include "device/emulated/emulated_mouse_control.h"
+#include "model/device_records.h"
+#include "storage/profile_file.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace e2e {
+
+namespace {
+
+// Waits until a press at `screen` reaches a window of the process that
+// owns `window` and no other window holds the capture.
+void WaitUntilReachable(HWND window, POINT screen)
+{
+    DWORD process = 0;
+    const DWORD thread = GetWindowThreadProcessId(window, &process);
+    WaitUntil(
+        [&] {
+            const HWND under = WindowFromPoint(screen);
+            DWORD owner = 0;
+            GetWindowThreadProcessId(under, &owner);
+            if (owner != process)
+                return false;
+            GUITHREADINFO info{};
+            info.cbSize = sizeof info;
+            return !GetGUIThreadInfo(thread, &info) || !info.hwndCapture || info.hwndCapture == under;
+        },
+        5000);
+}
+
+}  // namespace
+
+void ClickWhenReachable(HWND window, POINT client)
+{
+    const POINT screen = ClientToScreenPoint(window, client);
+    MoveMouseTo(screen);
+    WaitUntilReachable(window, screen);
+    MouseButton(true);
+    MouseButton(false);
+}
+
+void DragWhenReachable(HWND window, POINT from, POINT to)
+{
+    const POINT start = ClientToScreenPoint(window, from);
+    MoveMouseTo(start);
+    WaitUntilReachable(window, start);
+    MouseButton(true);
+    MoveMouseTo(ClientToScreenPoint(window, {(from.x + to.x) / 2, (from.y + to.y) / 2}));
+    MoveMouseTo(ClientToScreenPoint(window, to));
+    MouseButton(false);
+}
+
+HWND VisibleChildAt(HWND window, POINT client)
+{
+    const HWND child = ChildWindowFromPointEx(window, client, CWP_SKIPINVISIBLE);
+    return child == window ? nullptr : child;
+}
+
+HWND WindowAt(HWND window, POINT client)
+{
+    return WindowFromPoint(ClientToScreenPoint(window, client));
+}
+
+SettingsRecord RecordOf(const std::vector<unsigned char>& file)
+{
+    SettingsRecord record{};
+    if (file.size() == sizeof(ProfileFile))
+        std::memcpy(&record, file.data() + 1, sizeof record);
+    return record;
+}
+
+std::vector<uint8_t> LastRecordOf(const std::vector<EmulatedLogEntry>& log, uint8_t code)
+{
+    std::vector<uint8_t> record;
+    for (size_t i = 0; i < log.size(); ++i) {
+        if (log[i].Kind != EmulatedLogKind::FeatureSet || log[i].Bytes.size() < 2 || log[i].Bytes[1] != code)
+            continue;
+        record.clear();
+        for (size_t j = i + 1; j < log.size() && record.size() < kDeviceRecordSize; ++j)
+            if (log[j].Kind == EmulatedLogKind::OutputChunk && log[j].Bytes.size() > 1)
+                record.insert(record.end(), log[j].Bytes.begin() + 1, log[j].Bytes.end());
+    }
+    return record;
+}
+
+size_t FramesOf(const std::vector<EmulatedLogEntry>& log, uint8_t code)
+{
+    return static_cast<size_t>(std::count_if(log.begin(), log.end(), [code](const EmulatedLogEntry& e) {
+        return e.Kind == EmulatedLogKind::FeatureSet && e.Bytes.size() > 1 && e.Bytes[1] == code;
+    }));
+}
+
+std::vector<uint8_t> LastFrameOf(const std::vector<EmulatedLogEntry>& log, uint8_t code)
+{
+    std::vector<uint8_t> frame;
+    for (const EmulatedLogEntry& e : log)
+        if (e.Kind == EmulatedLogKind::FeatureSet && e.Bytes.size() > 1 && e.Bytes[1] == code)
+            frame = e.Bytes;
+    return frame;
+}
+
+}  // namespace e2e
+
+HWND ProgramEndToEnd::StartAndWaitForMainWindow()
+{
+    program = StartProgram();
+    if (!program)
+        return nullptr;
+    const HWND main = program->WaitForMainWindow();
+    if (main) {
+        SetWindowPos(main, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+        e2e::BringToFront(main);
+    }
+    return main;
+}
+
+HWND ProgramEndToEnd::WaitForOtherWindow(HWND main, const wchar_t* className, DWORD timeoutMs) const
+{
+    HWND found = nullptr;
+    e2e::WaitUntil(
+        [&] {
+            for (const e2e::WindowInfo& info : program->TopLevelWindows())
+                if (info.visible && info.hwnd != main && info.className == className)
+                    found = info.hwnd;
+            return found != nullptr;
+        },
+        timeoutMs);
+    return found;
+}
+
+HWND ProgramEndToEnd::OpenPanelSection(HWND main, int section)
+{
+    using namespace e2e;
+    // With every section closed, the headers stand one under the other.
+    const int headerTop = kPanelOrigin.y + kPanelHeaderTop + kPanelHeaderStep * section;
+    ClickWhenReachable(main, {kPanelOrigin.x + 100, headerTop + kPanelHeaderHeight / 2});
+    // The page opens right under its header.
+    const POINT inPage{kPanelOrigin.x + 5, headerTop + kPanelHeaderHeight + 5};
+    HWND page = nullptr;
+    WaitUntil(
+        [&] {
+            const HWND under = WindowAt(main, inPage);
+            page = under && IsWindowVisible(under) && GetParent(under) && under != main ? under : nullptr;
+            if (!page)
+                return false;
+            RECT rect{};
+            GetWindowRect(page, &rect);
+            const POINT origin = ClientToScreenPoint(main, {kPanelOrigin.x, headerTop + kPanelHeaderHeight});
+            return rect.top == origin.y && rect.bottom - rect.top > kPanelHeaderHeight;
+        },
+        5000);
+    return page;
+}
+
+bool ProgramEndToEnd::ApplyAndWaitForUpload(HWND main)
+{
+    using namespace e2e;
+    const size_t tablesBefore = FramesOf(program->FrameLog(), kCmdWriteButtonTable);
+    const size_t macrosBefore = FramesOf(program->FrameLog(), kCmdWriteMacro);
+    ClickWhenReachable(main, kApplyButton);
+    std::vector<EmulatedLogEntry> log;
+    const bool uploaded = WaitUntil(
+        [&] {
+            log = program->FrameLog();
+            return FramesOf(log, kCmdWriteMacro) >= macrosBefore + 12 &&
+                   FramesOf(log, kCmdWriteButtonTable) > tablesBefore;
+        },
+        20000);
+    if (!uploaded)
+        ADD_FAILURE() << FormatEmulatedLog(log);
+    return uploaded;
+}
+
+bool ProgramEndToEnd::WaitForSavedRecord(const std::function<bool(const SettingsRecord&)>& holds, SettingsRecord& saved,
+                                         const wchar_t* file)
+{
+    return e2e::WaitUntil(
+        [&] {
+            saved = e2e::RecordOf(folder.ReadBytes(file));
+            return holds(saved);
+        },
+        10000);
+}

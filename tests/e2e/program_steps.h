@@ -1,0 +1,85 @@
+#pragma once
+// Steps the end-to-end tests share: clicking where the program really
+// receives the press, finding the program's windows, reading the profile
+// files and the mouse's frame log back.
+
+#include "e2e_fixture.h"
+
+#include "model/settings_record.h"
+
+#include <windows.h>
+
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+namespace e2e {
+
+// Client points of the main window.
+inline constexpr POINT kButtonAssignItem{100, 117};
+inline constexpr POINT kMacroManagerItem{100, 151};
+inline constexpr POINT kConfigButton{54, 619};
+inline constexpr POINT kApplyButton{951, 619};
+inline constexpr POINT kCancelButton{889, 619};
+// The settings panel's place in the main window, and its first header.
+inline constexpr POINT kPanelOrigin{735, 32};
+inline constexpr int kPanelHeaderTop = 2;
+inline constexpr int kPanelHeaderStep = 25;
+inline constexpr int kPanelHeaderHeight = 20;
+
+// Clicks a client point of `window` once the press will reach it. Windows
+// of tests running beside this one may lie over the point for a while, and
+// a skinned button holds the mouse capture while the pointer is over it,
+// letting it go only once it sees the pointer leave: a press sent while an
+// old button still holds it would go to that button. So the pointer is
+// moved first and the press waits until the point shows a window of the
+// program that no other window's capture overrides.
+void ClickWhenReachable(HWND window, POINT client);
+
+// Presses at `from` and releases at `to` (client points of `window`),
+// passing the midpoint on the way.
+void DragWhenReachable(HWND window, POINT from, POINT to);
+
+// The visible child of `window` at a client point, if any.
+HWND VisibleChildAt(HWND window, POINT client);
+
+// The deepest window of the program at a client point of `window`.
+HWND WindowAt(HWND window, POINT client);
+
+// The settings record of a profile file's bytes (zeros when the size is wrong).
+SettingsRecord RecordOf(const std::vector<unsigned char>& file);
+
+// The 128 bytes of the last record sent with command `code`: its two
+// chunks after the frame.
+std::vector<uint8_t> LastRecordOf(const std::vector<EmulatedLogEntry>& log, uint8_t code);
+// How many frames with command `code` the log holds.
+size_t FramesOf(const std::vector<EmulatedLogEntry>& log, uint8_t code);
+// The last frame with command `code`; empty when there is none.
+std::vector<uint8_t> LastFrameOf(const std::vector<EmulatedLogEntry>& log, uint8_t code);
+
+}  // namespace e2e
+
+// A test that starts the program with the emulated mouse and works on its
+// main window, kept above the windows of tests running beside it.
+class ProgramEndToEnd : public EndToEndTest {
+protected:
+    HWND StartAndWaitForMainWindow();
+
+    // The program's visible top-level window of class `className` other
+    // than the main window.
+    HWND WaitForOtherWindow(HWND main, const wchar_t* className, DWORD timeoutMs = 10000) const;
+
+    // Opens a section of the settings panel (0 = the top one) and returns
+    // its page window, or null when it did not appear.
+    HWND OpenPanelSection(HWND main, int section);
+
+    // Presses Apply and waits until the full upload has reached the mouse:
+    // the twelve macro records after a new button table. True when it did.
+    bool ApplyAndWaitForUpload(HWND main);
+
+    // The record of config0.bin once `holds` is true of it, within 10 s.
+    bool WaitForSavedRecord(const std::function<bool(const SettingsRecord&)>& holds, SettingsRecord& saved,
+                            const wchar_t* file = L"config0.bin");
+
+    e2e::Program* program = nullptr;
+};

@@ -8,6 +8,7 @@ BEGIN_MESSAGE_TABLE(CBitmapBtn)
     MAP_CAPTURECHANGED(OnCaptureChanged)
     MAP_ERASEBKGND(OnEraseBkgnd)
     MAP_LBUTTONDOWN(OnLButtonDown)
+    MAP_LBUTTONDBLCLK(OnLButtonDblClk)
     MAP_LBUTTONUP(OnLButtonUp)
 END_MESSAGE_TABLE()
 
@@ -158,9 +159,26 @@ void CBitmapBtn::OnLButtonDown(UINT flags, CPoint point)
     CButton::OnLButtonDown(flags, point);
 }
 
+// The system's owner-drawn button turns the second press of a quick pair
+// into BN_DOUBLECLICKED, which no owner of these buttons listens for, so the
+// second click would be lost: it is handled as the press it is.
+void CBitmapBtn::OnLButtonDblClk(UINT flags, CPoint point)
+{
+    SendMessage(WM_LBUTTONDOWN, flags, MAKELPARAM(static_cast<WORD>(point.x), static_cast<WORD>(point.y)));
+}
+
 void CBitmapBtn::OnLButtonUp(UINT flags, CPoint point)
 {
     CButton::OnLButtonUp(flags, point);
     if (CWnd* parent = GetParent())
         parent->PostMessage(WM_LBUTTONUP, 0, 0);
+}
+
+void CBitmapBtn::SetCaption(const CString& caption)
+{
+    m_strCaption = caption;
+    // Through the default procedure: a button repaints on WM_SETTEXT, and
+    // the owner decides when this one repaints.
+    if (m_hWnd)
+        ::DefWindowProcW(m_hWnd, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(caption.GetString()));
 }

@@ -25,8 +25,9 @@ public:
     void LoadBitmaps(RECT rect, CBitmap* normal, CBitmap* hover, CBitmap* pressed, CBitmap* disabled);
 
     // The caption drawn over the image; empty draws the image alone. The
-    // owner repaints.
-    void SetCaption(const CString& caption) { m_strCaption = caption; }
+    // owner repaints. The window's text follows the caption, so tools that
+    // read window texts (screen readers, the end-to-end driver) see it.
+    void SetCaption(const CString& caption);
     CString GetCaption() const { return m_strCaption; }
 
     // Set by owners before the first paint.
@@ -55,6 +56,7 @@ protected:
     void OnCaptureChanged(CWnd* newCapture);
     BOOL OnEraseBkgnd(CDC* dc);
     void OnLButtonDown(UINT flags, CPoint point);
+    void OnLButtonDblClk(UINT flags, CPoint point);
     void OnLButtonUp(UINT flags, CPoint point);
 
     DECLARE_MESSAGE_TABLE(CBitmapBtn, CButton)

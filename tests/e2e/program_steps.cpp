@@ -72,11 +72,14 @@ SettingsRecord RecordOf(const std::vector<unsigned char>& file)
     return record;
 }
 
-std::vector<uint8_t> LastRecordOf(const std::vector<EmulatedLogEntry>& log, uint8_t code)
+namespace {
+
+std::vector<uint8_t> LastRecordWhere(const std::vector<EmulatedLogEntry>& log,
+                                     const std::function<bool(const std::vector<uint8_t>&)>& isFrame)
 {
     std::vector<uint8_t> record;
     for (size_t i = 0; i < log.size(); ++i) {
-        if (log[i].Kind != EmulatedLogKind::FeatureSet || log[i].Bytes.size() < 2 || log[i].Bytes[1] != code)
+        if (log[i].Kind != EmulatedLogKind::FeatureSet || !isFrame(log[i].Bytes))
             continue;
         record.clear();
         for (size_t j = i + 1; j < log.size() && record.size() < kDeviceRecordSize; ++j)
@@ -84,6 +87,19 @@ std::vector<uint8_t> LastRecordOf(const std::vector<EmulatedLogEntry>& log, uint
                 record.insert(record.end(), log[j].Bytes.begin() + 1, log[j].Bytes.end());
     }
     return record;
+}
+
+}  // namespace
+
+std::vector<uint8_t> LastRecordOf(const std::vector<EmulatedLogEntry>& log, uint8_t code)
+{
+    return LastRecordWhere(log, [code](const std::vector<uint8_t>& b) { return b.size() > 1 && b[1] == code; });
+}
+
+std::vector<uint8_t> LastRecordOf(const std::vector<EmulatedLogEntry>& log, uint8_t code, uint8_t index)
+{
+    return LastRecordWhere(
+        log, [code, index](const std::vector<uint8_t>& b) { return b.size() > 2 && b[1] == code && b[2] == index; });
 }
 
 size_t FramesOf(const std::vector<EmulatedLogEntry>& log, uint8_t code)

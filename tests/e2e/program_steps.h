@@ -52,6 +52,8 @@ SettingsRecord RecordOf(const std::vector<unsigned char>& file);
 // The 128 bytes of the last record sent with command `code`: its two
 // chunks after the frame.
 std::vector<uint8_t> LastRecordOf(const std::vector<EmulatedLogEntry>& log, uint8_t code);
+// The same for frames whose second byte is `index` (a macro's number).
+std::vector<uint8_t> LastRecordOf(const std::vector<EmulatedLogEntry>& log, uint8_t code, uint8_t index);
 // How many frames with command `code` the log holds.
 size_t FramesOf(const std::vector<EmulatedLogEntry>& log, uint8_t code);
 // The last frame with command `code`; empty when there is none.

@@ -156,6 +156,19 @@ TEST_F(BitmapBtnTest, ClickReachesTheParentAsCommandAndAsPostedRelease)
     EXPECT_EQ(releases[1].lParam, 0);
 }
 
+// A quick second click arrives as a double click; it is a click all the same.
+TEST_F(BitmapBtnTest, BothClicksOfAQuickPairReachTheParent)
+{
+    Send(WM_MOUSEMOVE, 0, 7, 4);
+    Send(WM_LBUTTONDOWN, MK_LBUTTON, 7, 4);
+    Send(WM_LBUTTONUP, 0, 7, 4);
+    Send(WM_LBUTTONDBLCLK, MK_LBUTTON, 7, 4);
+    Send(WM_LBUTTONUP, 0, 7, 4);
+
+    ASSERT_EQ(parent.commands.size(), 2u);
+    EXPECT_EQ(parent.commands[1].wParam, MAKEWPARAM(0, BN_CLICKED));
+}
+
 TEST_F(BitmapBtnTest, PressActivatesAnInactiveOwner)
 {
     CWnd other;

@@ -1,0 +1,200 @@
+// Macros and single keys in the running program: a macro recorded with real
+// keys in the macro manager, and a key and a macro assigned to buttons with
+// their dialogs, reach record.ini, the profile file and the mouse.
+
+#include "program_steps.h"
+
+#include "model/device_records.h"
+
+#include <windows.h>
+
+#include <algorithm>
+#include <cwctype>
+#include <string>
+
+namespace {
+
+using namespace e2e;
+using MacrosEndToEnd = ProgramEndToEnd;
+
+// Macro manager (client points).
+constexpr POINT kManagerNew{46, 379};
+constexpr POINT kManagerRecord{339, 99};
+constexpr POINT kManagerOk{325, 408};
+constexpr POINT kManagerNameList{75, 200};
+constexpr POINT kManagerKeyList{207, 200};
+
+// The assignment box of screen row `row` (rows 5 and 6 hold buttons 5 and 6).
+POINT BoxOfRow(int row)
+{
+    return {185, 154 + 20 * row + 8};
+}
+// Downs from the menu's opening to reach its single-key and macro items.
+constexpr int kDownsToSingleKey = 13;
+constexpr int kDownsToMacro = 14;
+
+// Key capture and macro assignment dialogs (client points).
+constexpr POINT kKeyDialogOk{276, 262};
+constexpr POINT kMacroDropDown{90, 136};
+constexpr POINT kMacroFirstListItem{90, 152};
+constexpr POINT kMacroWhileHeldMark{228, 186};
+constexpr POINT kMacroDialogOk{279, 262};
+
+std::wstring WindowText(HWND window)
+{
+    wchar_t text[64]{};
+    GetWindowTextW(window, text, 64);
+    return text;
+}
+
+std::vector<std::wstring> Lines(const std::wstring& text)
+{
+    std::vector<std::wstring> lines;
+    size_t start = 0;
+    while (start < text.size()) {
+        size_t end = text.find(L"\r\n", start);
+        if (end == std::wstring::npos)
+            end = text.size();
+        lines.push_back(text.substr(start, end - start));
+        start = end + 2;
+    }
+    return lines;
+}
+
+// The item lines of record.ini's first macro, without its pauses.
+std::vector<std::wstring> KeyLinesOf(const std::wstring& recordIni)
+{
+    std::vector<std::wstring> keys;
+    for (const std::wstring& line : Lines(recordIni)) {
+        const size_t equals = line.find(L'=');
+        if (line.rfind(L"Item", 0) == 0 && line.size() > 4 && iswdigit(line[4]) && equals != std::wstring::npos &&
+            line.find(L" ms") == std::wstring::npos)
+            keys.push_back(line.substr(equals + 1));
+    }
+    return keys;
+}
+
+class MacrosTest : public MacrosEndToEnd {
+protected:
+    // Opens the assignment menu of screen row `row` and picks the item
+    // `downs` steps down.
+    void ChooseFromMenu(HWND main, int row, int downs)
+    {
+        if (!VisibleChildAt(main, BoxOfRow(row))) {
+            ClickWhenReachable(main, kButtonAssignItem);
+            ASSERT_TRUE(WaitUntil([&] { return VisibleChildAt(main, BoxOfRow(row)) != nullptr; }, 5000));
+        }
+        ClickWhenReachable(main, BoxOfRow(row));
+        ASSERT_NE(WaitForOtherWindow(main, L"#32768"), nullptr) << "no menu";
+        for (int k = 0; k < downs; ++k)
+            PressKey(VK_DOWN);
+        PressKey(VK_RETURN);
+    }
+
+    // Records "H" "I" as a new macro in the macro manager and closes it with OK.
+    void RecordHiInTheManager(HWND main)
+    {
+        ClickWhenReachable(main, kMacroManagerItem);
+        const HWND manager = WaitForOtherWindow(main, L"#32770");
+        ASSERT_NE(manager, nullptr) << "no macro manager";
+        const HWND names = VisibleChildAt(manager, kManagerNameList);
+        const HWND keys = VisibleChildAt(manager, kManagerKeyList);
+        ASSERT_TRUE(names && keys) << "no lists";
+        ClickWhenReachable(manager, kManagerNew);
+        ASSERT_TRUE(WaitUntil([&] { return SendMessageW(names, LB_GETCURSEL, 0, 0) == 0; }, 5000)) << "no new macro";
+        const HWND record = VisibleChildAt(manager, kManagerRecord);
+        ClickWhenReachable(manager, kManagerRecord);
+        ASSERT_TRUE(WaitUntil([&] { return WindowText(record) == L"Stop Recording"; }, 5000))
+            << "recording did not start";
+        for (WORD key : {WORD('H'), WORD('I')})
+            PressKey(key);
+        EXPECT_TRUE(WaitUntil([&] { return SendMessageW(keys, LB_GETCOUNT, 0, 0) >= 4; }, 5000))
+            << SendMessageW(keys, LB_GETCOUNT, 0, 0) << " lines recorded";
+        ClickWhenReachable(manager, kManagerRecord);
+        ASSERT_TRUE(WaitUntil([&] { return WindowText(record) == L"Start Recording"; }, 5000))
+            << "recording did not stop";
+        ClickWhenReachable(manager, kManagerOk);
+        ASSERT_TRUE(WaitUntil([&] { return !IsWindow(manager) || !IsWindowVisible(manager); }, 5000));
+        ASSERT_TRUE(WaitUntil([&] { return IsWindowEnabled(main) != FALSE; }, 5000));
+        EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == main; }, 5000))
+            << "the main window is not active again; the foreground is " << GetForegroundWindow();
+    }
+};
+
+}  // namespace
+
+TEST_F(MacrosTest, RecordedMacroReachesRecordIniAndTheMouse)
+{
+    const HWND main = StartAndWaitForMainWindow();
+    ASSERT_NE(main, nullptr);
+    RecordHiInTheManager(main);
+    ASSERT_FALSE(HasFatalFailure());
+
+    const std::vector<std::wstring> expected{L"H   Dn", L"H   Up", L"I   Dn", L"I   Up"};
+    EXPECT_TRUE(WaitUntil([&] { return KeyLinesOf(folder.ReadText(L"record.ini")) == expected; }, 5000))
+        << testing::PrintToString(folder.ReadText(L"record.ini"));
+
+    ASSERT_TRUE(ApplyAndWaitForUpload(main));
+    SettingsRecord saved{};
+    ASSERT_TRUE(WaitForSavedRecord([](const SettingsRecord& r) { return r.MacroSlot[0][2] != 0; }, saved))
+        << "config0.bin holds no macro in slot 1";
+    const std::vector<uint8_t> sent = LastRecordOf(program->FrameLog(), kCmdWriteMacro, 1);
+    ASSERT_EQ(sent.size(), kDeviceRecordSize);
+    const auto slot = MacroRecordBytes(saved, 0);
+    EXPECT_TRUE(std::equal(sent.begin(), sent.end(), slot.begin()));
+    // The keyboard usages of H and I, each pressed and released.
+    EXPECT_GE(std::count(sent.begin(), sent.end(), 0x0B), 2) << "H";
+    EXPECT_GE(std::count(sent.begin(), sent.end(), 0x0C), 2) << "I";
+}
+
+TEST_F(MacrosTest, AssignedKeyAndMacroReachTheButtonTable)
+{
+    const HWND main = StartAndWaitForMainWindow();
+    ASSERT_NE(main, nullptr);
+    RecordHiInTheManager(main);
+    ASSERT_FALSE(HasFatalFailure());
+
+    // Button 5: the key F5, pressed on the keyboard while the dialog listens.
+    ChooseFromMenu(main, 5, kDownsToSingleKey);
+    ASSERT_FALSE(HasFatalFailure());
+    const HWND keyDialog = WaitForOtherWindow(main, L"#32770");
+    ASSERT_NE(keyDialog, nullptr) << "no key dialog";
+    PressKey(VK_F5);
+    ClickWhenReachable(keyDialog, kKeyDialogOk);
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(keyDialog) || !IsWindowVisible(keyDialog); }, 5000));
+    EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == main; }, 5000)) << "main window not active again";
+
+    // Button 6: the first macro, repeated while the button is held.
+    ChooseFromMenu(main, 6, kDownsToMacro);
+    ASSERT_FALSE(HasFatalFailure());
+    const HWND macroDialog = WaitForOtherWindow(main, L"#32770");
+    ASSERT_NE(macroDialog, nullptr) << "no macro dialog";
+    ClickWhenReachable(macroDialog, kMacroDropDown);
+    ClickWhenReachable(macroDialog, kMacroFirstListItem);
+    ClickWhenReachable(macroDialog, kMacroWhileHeldMark);
+    ClickWhenReachable(macroDialog, kMacroDialogOk);
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(macroDialog) || !IsWindowVisible(macroDialog); }, 5000));
+    EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == main; }, 5000)) << "main window not active again";
+
+    ASSERT_TRUE(ApplyAndWaitForUpload(main));
+    SettingsRecord saved{};
+    ASSERT_TRUE(WaitForSavedRecord(
+        [](const SettingsRecord& r) {
+            return r.ButtonFunction[5] == static_cast<uint8_t>(ButtonFunctionType::SingleKey) &&
+                   r.ButtonFunction[6] == static_cast<uint8_t>(ButtonFunctionType::Macro);
+        },
+        saved))
+        << "config0.bin has types " << int(saved.ButtonFunction[5]) << " and " << int(saved.ButtonFunction[6]);
+    EXPECT_EQ(saved.SingleKey[5], 0x3E) << "the keyboard usage of F5";
+    EXPECT_EQ(saved.MacroIndex[6], 0);
+    EXPECT_EQ(saved.MacroRepeatMode[6], 2);
+
+    const std::vector<uint8_t> table = LastRecordOf(program->FrameLog(), kCmdWriteButtonTable);
+    ASSERT_EQ(table.size(), kDeviceRecordSize);
+    const ButtonTable expected = BuildButtonTable(saved);
+    EXPECT_TRUE(std::equal(table.begin(), table.end(), TableBytes(expected).begin()));
+    for (int button : {5, 6}) {
+        const ButtonCode code = ButtonCodesOf(saved, button).Primary;
+        EXPECT_NE(std::search(table.begin(), table.end(), code.begin(), code.end()), table.end()) << button;
+    }
+}

@@ -11,6 +11,7 @@
 // Prints one BENCH line per figure (bench_report.h).
 
 #include "app/main_window.h"
+#include "app/tray_calls.h"
 #include "app/program_module_path.h"
 #include "bench_report.h"
 #include "classlib/gdiplus_session.h"
@@ -79,6 +80,9 @@ int wmain(int argc, wchar_t** argv)
     g_TextTable.Load(L"EN");
     CopyDpiActionsFromTextTable();
 
+    // The window's destruction ends the program's process; here the
+    // benchmark goes on to its own end.
+    const ScopedTrayCalls tray(TrayCalls{RealTrayCalls().shellNotifyIcon, [](int) {}});
     PaintedMainWindow window;
     if (!window.Create(IDD_MAIN)) {
         std::fprintf(stderr, "the main window could not be made\n");

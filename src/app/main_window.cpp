@@ -1,4 +1,5 @@
 #include "app/main_window.h"
+#include "app/tray_calls.h"
 
 #include "app/app.h"
 #include "app/device_watch.h"
@@ -234,7 +235,7 @@ void CMouseConfigurationDlg::ApplyDeviceState()
         SyncSliders();
         SetFunctionOption();
     } else {
-        ::Shell_NotifyIconW(NIM_DELETE, &m_nid);
+        CurrentTrayCalls().shellNotifyIcon(NIM_DELETE, &m_nid);
     }
 }
 

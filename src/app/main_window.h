@@ -96,6 +96,14 @@ public:
     // Notification-area icon.
     void AddTrayIcon();
     CString FormatDpiText(BYTE value);
+    void ShowTrayMenu();
+    // The window back from the notification area: centred at its skin size,
+    // both side panels and every settings section folded.
+    void ShowFromNotificationArea();
+    // Arrival and removal of the mouse's interfaces.
+    void OnMouseArrival();
+    void OnMouseRemoval();
+    void OnMouseGone();
 
     // Button hot spots of the mouse picture, for the painting.
     void LoadMousePictureImages(CDC* dc, BYTE n);
@@ -137,6 +145,8 @@ public:
     int m_nAxisPanelState = 0;
 
     NOTIFYICONDATAW m_nid{};
+    // Non-client paints that still hide the window while the mouse is absent.
+    int m_nNcPaintHides = 2;
     DEV_BROADCAST_DEVICEINTERFACE_W m_dbiFilter{};
 
     // The profile files in use: the store keeps the paths and the captions;

@@ -14,6 +14,7 @@
 #include "app/main_window.h"
 #include "app/program_module_path.h"
 #include "app/splash.h"
+#include "app/tray_calls.h"
 #include "classlib/debug_output.h"
 #include "classlib/win_app.h"
 #include "device/clock.h"
@@ -91,6 +92,24 @@ inline BOOL WINAPI RecordPointerSetting(UINT action, UINT uiParam, PVOID, UINT)
     return TRUE;
 }
 
+// What the main window handed to the shell's icon call, and the exit codes
+// it asked the process to end with (the process goes on in tests).
+struct TrayCall {
+    DWORD message;
+    NOTIFYICONDATAW data;
+};
+inline std::vector<TrayCall> g_trayCalls;
+inline std::vector<int> g_endCodes;
+inline BOOL WINAPI RecordTrayCall(DWORD message, PNOTIFYICONDATAW data)
+{
+    g_trayCalls.push_back({message, *data});
+    return TRUE;
+}
+inline void RecordEndOfProcess(int code)
+{
+    g_endCodes.push_back(code);
+}
+
 class MainWindowFixture : public ::testing::Test {
 protected:
     void SetUp() override
@@ -100,6 +119,8 @@ protected:
             return name.size() < 4 || name.substr(name.size() - 4) != L".exe";
         }));
         ResetGlobals();
+        g_trayCalls.clear();
+        g_endCodes.clear();
         m_savedDpiActions = g_strDpiActions;
         g_pointerSettings.clear();
         m_previousPointerFunction = SetSystemParametersInfoFunction(&RecordPointerSetting);
@@ -190,6 +211,7 @@ private:
     ScopedHidBackend m_useMouse{mouse};
     ScopedClock m_useClock{clock};
     ScopedProgramModulePath m_useFolder{ModulePath().c_str()};
+    ScopedTrayCalls m_useTray{TrayCalls{&RecordTrayCall, &RecordEndOfProcess}};
     DpiActionNames m_savedDpiActions;
     SystemParametersInfoFunction m_previousPointerFunction = nullptr;
     DebugSink m_previousSink;

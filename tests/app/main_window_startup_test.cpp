@@ -146,7 +146,9 @@ TEST_F(MainWindowStartup, ModalRunEndsWithCancel)
     EXPECT_EQ(RunMainWindow(&PostCancel), IDCANCEL);
     EXPECT_NE(g_hMainWnd, nullptr);
     EXPECT_FALSE(::IsWindow(g_hMainWnd)) << "the window is gone with its modal run";
-    EXPECT_TRUE(g_bDeviceOpen);
+    // Its destruction closed the mouse's handles and ended the process with 1.
+    EXPECT_FALSE(g_bDeviceOpen);
+    EXPECT_EQ(apptest::g_endCodes, std::vector<int>{1});
 }
 
 namespace {

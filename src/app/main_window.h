@@ -83,7 +83,8 @@ public:
     void SyncSliders();
 
     // The profile list window: drops it (deleting the object destroys the
-    // window) and shows the three side items again; nothing when it is shut.
+    // window) and shows the three side items again, and the assignment boxes
+    // while their panel is open; nothing when it is shut.
     void CloseProfileList();
 
     // Assignment boxes and their menu.
@@ -199,6 +200,17 @@ private:
     // Ends a start-up that cannot go on: the read thread stops and the
     // modal run ends with kStartupFailedResult.
     void AbandonStartup();
+
+    // The profile list's commands (WM_PROFILE_COMMAND).
+    void OnImportProfile(int index);
+    void OnExportProfile();
+    void OnProfileListClosed(int index);
+    void SwitchToProfile(int index);
+    // Makes profile `held` (the one whose settings are shown) current again,
+    // in g_nCurProfile and in str.ini's list; nothing for -1.
+    void KeepProfileCurrent(int held);
+    // The number of names in str.ini's profile list.
+    int ListedProfileCount();
 
     // Commands of the skinned buttons.
     void OnSave();

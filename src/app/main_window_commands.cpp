@@ -217,16 +217,6 @@ bool CMouseConfigurationDlg::OpenProfileList()
     return true;
 }
 
-void CMouseConfigurationDlg::CloseProfileList()
-{
-    if (!g_pConfigDlg)
-        return;
-    // The list window goes with its object.
-    std::unique_ptr<CConfigDialog> list(std::exchange(g_pConfigDlg, nullptr));
-    list.reset();
-    ShowSideItems(SW_SHOW);
-}
-
 CString CMouseConfigurationDlg::RecordIniPath() const
 {
     if (auto* app = dynamic_cast<CMouseConfigurationApp*>(AfxGetApp()); app && !app->m_strRecordIni.IsEmpty())

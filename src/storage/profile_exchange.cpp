@@ -41,48 +41,50 @@ void ReportSystemError(DWORD error)
 }
 
 // Reads `path` into g_FirstRunFlag and g_Settings when it is a whole profile
-// file; the record is left as it is otherwise.
-void ReadProfileFileWhole(const CString& path)
+// file (true); the record is left as it is otherwise (false).
+bool ReadProfileFileWhole(const CString& path)
 {
     UniqueHandle file(OpenProfileFileForReading(path));
     if (!file) {
         ReportSystemError(GetLastError());
-        return;
+        return false;
     }
     LARGE_INTEGER size{};
     if (!GetFileSizeEx(file.get(), &size) || size.QuadPart != static_cast<LONGLONG>(kProfileFileSize))
-        return;
+        return false;
     ProfileFile content{};
     const DWORD total = ReadUpTo(file.get(), reinterpret_cast<uint8_t*>(&content), kProfileFileSize);
     // A file that shrank while being read is not taken in part.
     if (total != kProfileFileSize)
-        return;
+        return false;
     g_FirstRunFlag = content.FirstRunFlag;
     g_Settings = content.Settings;
+    return true;
 }
 
 }  // namespace
 
-void ImportProfile(CProfileStore& store, CWnd* parent)
+bool ImportProfile(CProfileStore& store, CWnd* parent)
 {
     CFileDialog dialog(TRUE, nullptr, store.m_strConfigPath, kProfileFileDialogFlags, kProfileFileDialogFilter, parent);
     if (dialog.DoModal() != IDOK)
-        return;
+        return false;
     const CString name = dialog.GetFileName();
     const CString path = dialog.GetPathName();
     if (!HasProfileExtension(name))
-        return;
+        return false;
 
     store.RefreshModulePath();
     store.m_strConfigPath = DataFilePath(store.m_strModulePath, name);
     if (!PathExists(path)) {
         DebugTrace(L"Config file is not exist.\n");
-        return;
+        return false;
     }
-    ReadProfileFileWhole(path);
+    const bool imported = ReadProfileFileWhole(path);
 
     store.m_strStrIniPath = DataFilePath(store.m_strModulePath, CaptionFileName(name));
     store.ReadStrIniFrom(CaptionFileBeside(path, name));
+    return imported;
 }
 
 void ExportProfile(CProfileStore& store, CWnd* parent)

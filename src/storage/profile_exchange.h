@@ -23,8 +23,10 @@ inline constexpr const wchar_t* kProfileFileDialogFilter = L"Gaming Mouse Profil
 
 // Reads a chosen .bin whose name contains ".bin" into g_FirstRunFlag and
 // g_Settings when it holds exactly 1,805 bytes (any other size leaves the
-// record), then the captions of the .ini beside it.
-void ImportProfile(CProfileStore& store, CWnd* parent);
+// record), then the captions of the .ini beside it. True only when the
+// record was replaced; a cancelled dialog, a refused name, a missing file or
+// a file of another size give false.
+bool ImportProfile(CProfileStore& store, CWnd* parent);
 
 // Writes the captions to the .ini and g_Settings to the .bin of the chosen
 // name (".bin" appended when the name lacks it), the .bin as

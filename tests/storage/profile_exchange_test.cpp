@@ -64,10 +64,10 @@ protected:
         ScriptedDialogs::AnswerFileDialog(answer);
         ExportProfile(data.store, parent);
     }
-    void Import(const std::wstring& answer)
+    bool Import(const std::wstring& answer)
     {
         ScriptedDialogs::AnswerFileDialog(answer);
-        ImportProfile(data.store, parent);
+        return ImportProfile(data.store, parent);
     }
 
     static std::vector<std::wstring> CaptionLines(const std::wstring& prefix)
@@ -196,7 +196,7 @@ TEST_F(ProfileExchangeTest, ImportOfAWholeProfileFileReplacesTheWholeRecordAndTh
     data.WriteProfile(data.Path(L"Exports\\p.bin"), imported, 7);
     data.WriteCaptions(data.Path(L"Exports\\p.ini"), L"Imp");
 
-    Import(data.Path(L"Exports\\p.bin"));
+    EXPECT_TRUE(Import(data.Path(L"Exports\\p.bin")));
 
     ASSERT_EQ(ScriptedDialogs::FileDialogCalls().size(), 1u);
     EXPECT_TRUE(ScriptedDialogs::FileDialogCalls()[0].open);
@@ -216,7 +216,7 @@ TEST_F(ProfileExchangeTest, ImportOfAFileOfAnotherSizeKeepsTheRecordButReadsTheC
         WriteBinaryFile(data.Path(L"Exports\\short.bin"), bytes.data(), bytes.size());
         data.WriteCaptions(data.Path(L"Exports\\short.ini"), L"S" + std::to_wstring(size) + L"-");
 
-        Import(data.Path(L"Exports\\short.bin"));
+        EXPECT_FALSE(Import(data.Path(L"Exports\\short.bin"))) << size << " bytes";
 
         EXPECT_TRUE(SameRecord(g_Settings, before)) << size << " bytes";
         EXPECT_EQ(data.store.m_strItem[0], (L"S" + std::to_wstring(size) + L"-1").c_str());
@@ -227,13 +227,13 @@ TEST_F(ProfileExchangeTest, ImportOfANameWithoutBinOrOfAMissingFileTakesNoRecord
 {
     const SettingsRecord before = g_Settings;
     data.WriteProfile(data.Path(L"Exports\\p.dat"), PatternRecord(1));
-    Import(data.Path(L"Exports\\p.dat"));
+    EXPECT_FALSE(Import(data.Path(L"Exports\\p.dat")));
     // ".bin" must be there as written.
     data.WriteProfile(data.Path(L"Exports\\P.BIN"), PatternRecord(2));
-    Import(data.Path(L"Exports\\P.BIN"));
+    EXPECT_FALSE(Import(data.Path(L"Exports\\P.BIN")));
     EXPECT_EQ(data.store.m_strConfigPath, L"C:\\Before\\config3.bin");
 
-    Import(data.Path(L"Exports\\gone.bin"));
+    EXPECT_FALSE(Import(data.Path(L"Exports\\gone.bin")));
     EXPECT_TRUE(Logged(L"Config file is not exist.\n"));
     EXPECT_EQ(data.store.m_strConfigPath, data.Path(L"gone.bin").c_str());
     EXPECT_EQ(data.store.m_strStrIniPath, L"C:\\Before\\str3.ini");

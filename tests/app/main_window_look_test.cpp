@@ -7,6 +7,7 @@
 
 #include "main_window_helpers.h"
 
+#include "app/hot_spots.h"
 #include "app/main_window_globals.h"
 #include "skin/app_dir.h"
 #include "skin/skin_draw.h"
@@ -35,6 +36,17 @@ protected:
         EXPECT_TRUE(expected->Compose(Skin(L"main.png"), 0, 0));
         return expected;
     }
+
+    // The button hot spots of `page` over its mouse picture, none highlighted.
+    void ComposeHotSpots(Pixels& expected, int page) const
+    {
+        const HotSpotDrawList order = HotSpotDrawOrder(0);
+        for (int i = 0; i < order.count; ++i) {
+            const int k = order.items[static_cast<size_t>(i)].k;
+            const POINT place = HotSpotPlace(page, k);
+            EXPECT_TRUE(expected.Compose(folder.file(HotSpotPicture(page, k, false)), place.x, place.y)) << k;
+        }
+    }
 };
 
 }  // namespace
@@ -58,6 +70,7 @@ TEST_F(MainWindowLook, PicturesAreWhereThePaintingPutsThem)
     expected->Compose(Skin(L"Logo.png"), 20, 32);
     expected->Compose(Skin(L"BK_MainMid.png"), 262, 2);
     expected->Compose(Skin(L"Mouse\\Front\\MouseFront.png"), 403, 60);
+    ComposeHotSpots(*expected, 1);
     expected->Compose(Skin(L"BK_MainLeft.png"), 20, 107);
     expected->Compose(Skin(L"MLogo.png"), 40, 525);
 
@@ -72,6 +85,7 @@ TEST_F(MainWindowLook, PicturesAreWhereThePaintingPutsThem)
     const auto side = Expected();
     side->Compose(Skin(L"BK_MainMid.png"), 262, 2);
     side->Compose(Skin(L"Mouse\\Side\\MouseSide.png"), 295, 232);
+    ComposeHotSpots(*side, 2);
     EXPECT_EQ(Mismatches(*Pixels::OfClientArea(window->m_hWnd), *side, kMouseArea), 0);
 }
 

@@ -37,14 +37,16 @@ protected:
         return expected;
     }
 
-    // The button hot spots of `page` over its mouse picture, none highlighted.
-    void ComposeHotSpots(Pixels& expected, int page) const
+    // The button hot spots of `page` over its mouse picture, hot spot
+    // `highlighted` (0 for none) in its over form.
+    void ComposeHotSpots(Pixels& expected, int page, int highlighted = 0) const
     {
-        const HotSpotDrawList order = HotSpotDrawOrder(0);
+        const HotSpotDrawList order = HotSpotDrawOrder(highlighted);
         for (int i = 0; i < order.count; ++i) {
-            const int k = order.items[static_cast<size_t>(i)].k;
-            const POINT place = HotSpotPlace(page, k);
-            EXPECT_TRUE(expected.Compose(folder.file(HotSpotPicture(page, k, false)), place.x, place.y)) << k;
+            const HotSpotDraw& spot = order.items[static_cast<size_t>(i)];
+            const POINT place = HotSpotPlace(page, spot.k);
+            EXPECT_TRUE(expected.Compose(folder.file(HotSpotPicture(page, spot.k, spot.over)), place.x, place.y))
+                << spot.k;
         }
     }
 };
@@ -87,6 +89,29 @@ TEST_F(MainWindowLook, PicturesAreWhereThePaintingPutsThem)
     side->Compose(Skin(L"Mouse\\Side\\MouseSide.png"), 295, 232);
     ComposeHotSpots(*side, 2);
     EXPECT_EQ(Mismatches(*Pixels::OfClientArea(window->m_hWnd), *side, kMouseArea), 0);
+}
+
+// The box being assigned marks its button on the picture: the fourth box
+// (the fifth button) and the fifth box (the fourth) show their own hot spot
+// in its over form, on both pages.
+TEST_F(MainWindowLook, HighlightedBoxMarksItsButton)
+{
+    ASSERT_TRUE(Open());
+    for (const auto& [page, box, spot] : {std::tuple{1, 3, 5}, std::tuple{1, 4, 4}, std::tuple{2, 0, 1}}) {
+        SCOPED_TRACE(box);
+        window->SwitchPage(page);
+        g_nSelButton = box;
+        Repaint();
+        const auto expected = Expected();
+        expected->Compose(Skin(L"BK_MainMid.png"), 262, 2);
+        if (page == 1)
+            expected->Compose(Skin(L"Mouse\\Front\\MouseFront.png"), 403, 60);
+        else
+            expected->Compose(Skin(L"Mouse\\Side\\MouseSide.png"), 295, 232);
+        ComposeHotSpots(*expected, page, spot);
+        EXPECT_EQ(Mismatches(*Pixels::OfClientArea(window->m_hWnd), *expected, kMouseArea), 0);
+    }
+    g_nSelButton = -1;
 }
 
 // The X/Y-axis panel: its picture, labels and the scales "1" to "10" drawn

@@ -103,6 +103,16 @@ void CBitmapBtn::OnKillFocus(CWnd* newFocus)
     Invalidate(TRUE);
 }
 
+bool CBitmapBtn::CanHover() const
+{
+    // While a modal dialog or menu of the program runs, the button's window
+    // is disabled and sees no pointer moves: a capture taken now, from a move
+    // still queued from before the click that opened it, would never be let
+    // go, and the new window would get no clicks.
+    const HWND root = ::GetAncestor(m_hWnd, GA_ROOT);
+    return ::GetActiveWindow() != nullptr && root != nullptr && ::IsWindowEnabled(root);
+}
+
 void CBitmapBtn::OnMouseMove(UINT flags, CPoint point)
 {
     CButton::OnMouseMove(flags, point);
@@ -113,14 +123,14 @@ void CBitmapBtn::OnMouseMove(UINT flags, CPoint point)
 
     CPoint screen = point;
     ClientToScreen(&screen);
-    if (::GetCapture() != m_hWnd && ::GetActiveWindow() != nullptr && GetOwner() != nullptr) {
+    if (::GetCapture() != m_hWnd && CanHover() && GetOwner() != nullptr) {
         m_nHover = 1;
         SetCapture();
         Invalidate(TRUE);
         SetActiveWindow();
     } else {
         const HWND under = ::WindowFromPoint(screen);
-        if (under != nullptr && under != m_hWnd) {
+        if ((under != nullptr && under != m_hWnd) || !CanHover()) {
             if (m_nHover == 1) {
                 m_nHover = 0;
                 Invalidate(FALSE);

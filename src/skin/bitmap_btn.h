@@ -62,6 +62,9 @@ protected:
     DECLARE_MESSAGE_TABLE(CBitmapBtn, CButton)
 
 private:
+    // Whether a pointer over the button may take the hover capture: some
+    // window of the program is active and the button's own window is enabled.
+    bool CanHover() const;
     CBitmap& ImageForState(UINT itemState);
     void DrawCaptioned(CDC& target, CDC& image, const CRect& client);
 };

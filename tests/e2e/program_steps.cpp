@@ -11,24 +11,41 @@ namespace e2e {
 
 namespace {
 
+// Waits until the program that owns `window` has taken all the input
+// sent to it so far and waits for more.
+void WaitUntilInputTaken(DWORD process)
+{
+    if (const HANDLE handle = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION, FALSE, process)) {
+        WaitForInputIdle(handle, 2000);
+        CloseHandle(handle);
+    }
+}
+
 // Waits until a press at `screen` reaches a window of the process that
 // owns `window` and no other window holds the capture.
 void WaitUntilReachable(HWND window, POINT screen)
 {
     DWORD process = 0;
     const DWORD thread = GetWindowThreadProcessId(window, &process);
-    WaitUntil(
+    // The capture is looked at once the program has seen the pointer arrive.
+    WaitUntilInputTaken(process);
+    HWND under = nullptr;
+    GUITHREADINFO info{};
+    const bool reachable = WaitUntil(
         [&] {
-            const HWND under = WindowFromPoint(screen);
+            under = WindowFromPoint(screen);
             DWORD owner = 0;
             GetWindowThreadProcessId(under, &owner);
             if (owner != process)
                 return false;
-            GUITHREADINFO info{};
+            info = GUITHREADINFO{};
             info.cbSize = sizeof info;
             return !GetGUIThreadInfo(thread, &info) || !info.hwndCapture || info.hwndCapture == under;
         },
         5000);
+    if (!reachable)
+        ADD_FAILURE() << "the point (" << screen.x << ", " << screen.y << ") shows window " << under
+                      << ", the capture is with " << info.hwndCapture;
 }
 
 }  // namespace

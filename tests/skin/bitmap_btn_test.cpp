@@ -107,6 +107,25 @@ TEST_F(BitmapBtnTest, HoverTakesTheCaptureAndMovesAreReportedInScreenCoordinates
     EXPECT_EQ(moves[1].lParam, Packed(ParentWindow::kLeft + 47, ParentWindow::kTop + 90));
 }
 
+// While a modal window of the program runs, the button's window is
+// disabled: a pointer move still queued from before takes no capture, and a
+// capture held from before is let go, so that the modal window gets the clicks.
+TEST_F(BitmapBtnTest, NoHoverCaptureWhileTheWindowIsDisabled)
+{
+    parent.EnableWindow(FALSE);
+    Send(WM_MOUSEMOVE, 0, 7, 4);
+    EXPECT_EQ(::GetCapture(), nullptr);
+    EXPECT_EQ(button.m_nHover, 0);
+
+    parent.EnableWindow(TRUE);
+    Send(WM_MOUSEMOVE, 0, 7, 4);
+    ASSERT_EQ(::GetCapture(), button.m_hWnd);
+    parent.EnableWindow(FALSE);
+    Send(WM_MOUSEMOVE, 0, 8, 4);
+    EXPECT_EQ(::GetCapture(), nullptr);
+    parent.EnableWindow(TRUE);
+}
+
 TEST_F(BitmapBtnTest, LeavingWithTheButtonHeldKeepsTheCapture)
 {
     Send(WM_MOUSEMOVE, 0, 7, 4);

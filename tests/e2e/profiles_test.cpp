@@ -1,0 +1,118 @@
+// The named profiles in the running program: a profile added in the profile
+// list and closed on becomes the one in use, a report rate applied there is
+// saved in its own file only, and switching back brings the first profile's
+// settings back to the window and to the mouse.
+
+#include "program_steps.h"
+
+#include "model/device_records.h"
+#include "pages/panel_layout.h"
+
+#include <windows.h>
+
+#include <string>
+
+namespace {
+
+using namespace e2e;
+using ProfilesEndToEnd = ProgramEndToEnd;
+
+// The profile list's list box and client points of the list window.
+constexpr int kProfileListId = 130;
+constexpr POINT kListNewArea{50, 586};
+constexpr POINT kListCloseArea{247, 15};
+constexpr int kListTop = 31;
+
+constexpr uint8_t kSelectProfile = 0x02;
+constexpr POINT kRing125Hz{86, 31};
+
+// The profile list once it shows over the main window's side column.
+HWND WaitForProfileList(HWND main)
+{
+    HWND list = nullptr;
+    WaitUntil(
+        [&] {
+            for (HWND child = FindWindowExW(main, nullptr, L"#32770", nullptr); child;
+                 child = FindWindowExW(main, child, L"#32770", nullptr))
+                if (IsWindowVisible(child) && GetDlgItem(child, kProfileListId))
+                    list = child;
+            return list != nullptr;
+        },
+        5000);
+    return list;
+}
+
+// The middle of item `index` of the list, in the list window's client.
+POINT ListItem(HWND list, int index)
+{
+    const int height = static_cast<int>(SendMessageW(GetDlgItem(list, kProfileListId), LB_GETITEMHEIGHT, 0, 0));
+    return {60, kListTop + height * index + height / 2};
+}
+
+int Selection(HWND list)
+{
+    return static_cast<int>(SendMessageW(GetDlgItem(list, kProfileListId), LB_GETCURSEL, 0, 0));
+}
+
+int ListCount(HWND list)
+{
+    return static_cast<int>(SendMessageW(GetDlgItem(list, kProfileListId), LB_GETCOUNT, 0, 0));
+}
+
+bool WaitUntilGone(HWND window)
+{
+    return WaitUntil([&] { return !IsWindow(window) || !IsWindowVisible(window); }, 5000);
+}
+
+}  // namespace
+
+TEST_F(ProfilesEndToEnd, EachProfileKeepsItsOwnSettings)
+{
+    const HWND main = StartAndWaitForMainWindow();
+    ASSERT_NE(main, nullptr);
+    const uint8_t firstRate = RecordOf(folder.ReadBytes(L"config0.bin")).ReportRateCode;
+    ASSERT_NE(firstRate, 8);
+
+    // A new profile, chosen by closing the list on it.
+    ClickWhenReachable(main, kConfigButton);
+    HWND list = WaitForProfileList(main);
+    ASSERT_NE(list, nullptr) << "the profile list did not open";
+    ClickWhenReachable(list, kListNewArea);
+    ASSERT_TRUE(WaitUntil([&] { return ListCount(list) == 2; }, 5000));
+    const size_t selectsBefore = FramesOf(program->FrameLog(), kSelectProfile);
+    ClickWhenReachable(list, kListCloseArea);
+    ASSERT_TRUE(WaitUntilGone(list));
+    EXPECT_TRUE(WaitUntil([&] { return FramesOf(program->FrameLog(), kSelectProfile) > selectsBefore; }, 5000))
+        << "the mouse was not told of the switch";
+    const std::wstring strIni = folder.ReadText(L"str.ini");
+    EXPECT_NE(strIni.find(L"CurProfileName=Profile 2"), std::wstring::npos) << strIni;
+    EXPECT_NE(strIni.find(L"ItemCount=2"), std::wstring::npos);
+
+    // 125 reports a second in the new profile.
+    const HWND page = OpenPanelSection(main, kSectionReportRate);
+    ASSERT_NE(page, nullptr) << "the report-rate page did not open";
+    ClickWhenReachable(page, kRing125Hz);
+    ASSERT_TRUE(ApplyAndWaitForUpload(main));
+    SettingsRecord saved{};
+    EXPECT_TRUE(
+        WaitForSavedRecord([](const SettingsRecord& r) { return r.ReportRateCode == 8; }, saved, L"config1.bin"))
+        << "config1.bin holds code " << int(saved.ReportRateCode);
+    EXPECT_EQ(RecordOf(folder.ReadBytes(L"config0.bin")).ReportRateCode, firstRate) << "the first profile's file";
+
+    // Back to the first profile: its rate is what the window applies now.
+    ClickWhenReachable(main, kConfigButton);
+    list = WaitForProfileList(main);
+    ASSERT_NE(list, nullptr) << "the profile list did not open again";
+    ClickWhenReachable(list, ListItem(list, 0));
+    ASSERT_TRUE(WaitUntil([&] { return Selection(list) == 0; }, 5000)) << "the first profile was not picked";
+    ClickWhenReachable(list, kListCloseArea);
+    ASSERT_TRUE(WaitUntilGone(list));
+    EXPECT_NE(folder.ReadText(L"str.ini").find(L"CurProfileName=Profile 1"), std::wstring::npos);
+
+    ASSERT_TRUE(ApplyAndWaitForUpload(main));
+    const std::vector<uint8_t> rate = LastFrameOf(program->FrameLog(), kCmdSetReportRate);
+    ASSERT_GE(rate.size(), 4u);
+    EXPECT_EQ(rate[3], firstRate);
+    EXPECT_EQ(RecordOf(folder.ReadBytes(L"config0.bin")).ReportRateCode, firstRate);
+    EXPECT_EQ(RecordOf(folder.ReadBytes(L"config1.bin")).ReportRateCode, 8);
+}

@@ -73,8 +73,7 @@ TEST_F(DayOfUse, ChangeApplyCancelEndAndStartAgain)
     ASSERT_NE(main, nullptr);
 
     // The boxes show the profile's captions.
-    ClickWhenReachable(main, kButtonAssignItem);
-    ASSERT_TRUE(WaitUntil([&] { return VisibleChildAt(main, BoxOfRow(6)) != nullptr; }, 5000))
+    ASSERT_TRUE(ClickUntil(main, kButtonAssignItem, [&] { return VisibleChildAt(main, BoxOfRow(6)) != nullptr; }))
         << "the boxes did not show";
     const std::wstring captions = folder.ReadText(L"str0.ini");
     for (int row = 0; row < kBoxCount; ++row) {
@@ -84,8 +83,8 @@ TEST_F(DayOfUse, ChangeApplyCancelEndAndStartAgain)
     }
 
     // 250 reports a second, and the fourth row's button made "Back".
-    ClickWhenReachable(main, BoxOfRow(3));
-    ASSERT_NE(WaitForOtherWindow(main, L"#32768"), nullptr) << "no menu";
+    ASSERT_TRUE(ClickUntil(main, BoxOfRow(3), [&] { return WaitForOtherWindow(main, L"#32768", 0) != nullptr; }))
+        << "no menu";
     for (int k = 0; k < 5; ++k)
         PressKey(VK_DOWN);
     PressKey(VK_RETURN);
@@ -120,8 +119,8 @@ TEST_F(DayOfUse, ChangeApplyCancelEndAndStartAgain)
     // area, and once shown again from its icon the next Apply sends the
     // saved rate.
     ClickWhenReachable(page, kRing125Hz);
-    ClickWhenReachable(main, kCancelButton);
-    ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(main); }, 5000)) << "Cancel did not hide the window";
+    ASSERT_TRUE(ClickUntil(main, kCancelButton, [&] { return !IsWindowVisible(main); }))
+        << "Cancel did not hide the window";
     PostMessageW(main, WM_TRAYNOTIFY, kIconId, WM_LBUTTONDBLCLK);
     ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(main) != FALSE; }, 5000)) << "the icon did not show it";
     SetWindowPos(main, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
@@ -144,8 +143,7 @@ TEST_F(DayOfUse, ChangeApplyCancelEndAndStartAgain)
     // Started again, it shows and applies what was saved.
     main = StartAndWaitForMainWindow();
     ASSERT_NE(main, nullptr);
-    ClickWhenReachable(main, kButtonAssignItem);
-    ASSERT_TRUE(WaitUntil([&] { return VisibleChildAt(main, BoxOfRow(3)) != nullptr; }, 5000));
+    ASSERT_TRUE(ClickUntil(main, kButtonAssignItem, [&] { return VisibleChildAt(main, BoxOfRow(3)) != nullptr; }));
     EXPECT_EQ(WindowText(VisibleChildAt(main, BoxOfRow(3))), backCaption);
     ASSERT_TRUE(ApplyAndWaitForUpload(main));
     const std::vector<uint8_t> rateAgain = LastFrameOf(program->FrameLog(), kCmdSetReportRate);

@@ -88,15 +88,13 @@ protected:
     // `downs` steps down.
     void ChooseFromMenu(HWND main, int row, int downs)
     {
-        // A press that arrives while the window is still being activated
-        // may be taken for the activation alone; the panel is asked again then.
-        for (int attempt = 0; attempt < 3 && !VisibleChildAt(main, BoxOfRow(row)); ++attempt) {
-            ClickWhenReachable(main, kButtonAssignItem);
-            WaitUntil([&] { return VisibleChildAt(main, BoxOfRow(row)) != nullptr; }, 4000);
+        if (!VisibleChildAt(main, BoxOfRow(row))) {
+            ASSERT_TRUE(ClickUntil(main, kButtonAssignItem, [&] {
+                return VisibleChildAt(main, BoxOfRow(row)) != nullptr;
+            })) << "the boxes did not show";
         }
-        ASSERT_NE(VisibleChildAt(main, BoxOfRow(row)), nullptr) << "the boxes did not show";
-        ClickWhenReachable(main, BoxOfRow(row));
-        ASSERT_NE(WaitForOtherWindow(main, L"#32768"), nullptr) << "no menu";
+        ASSERT_TRUE(ClickUntil(main, BoxOfRow(row), [&] { return WaitForOtherWindow(main, L"#32768", 0) != nullptr; }))
+            << "no menu";
         for (int k = 0; k < downs; ++k)
             PressKey(VK_DOWN);
         PressKey(VK_RETURN);

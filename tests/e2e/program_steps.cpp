@@ -43,9 +43,17 @@ void WaitUntilReachable(HWND window, POINT screen)
             return !GetGUIThreadInfo(thread, &info) || !info.hwndCapture || info.hwndCapture == under;
         },
         5000);
-    if (!reachable)
+    if (!reachable) {
+        wchar_t captureText[64]{};
+        GetWindowTextW(info.hwndCapture, captureText, 64);
+        RECT captureRect{};
+        GetWindowRect(info.hwndCapture, &captureRect);
         ADD_FAILURE() << "the point (" << screen.x << ", " << screen.y << ") shows window " << under
-                      << ", the capture is with " << info.hwndCapture;
+                      << ", the capture is with " << info.hwndCapture << " \""
+                      << testing::PrintToString(std::wstring(captureText)) << "\" at (" << captureRect.left << ", "
+                      << captureRect.top << "), thread flags " << info.flags << ", visible "
+                      << IsWindowVisible(info.hwndCapture);
+    }
 }
 
 }  // namespace
@@ -57,6 +65,18 @@ void ClickWhenReachable(HWND window, POINT client)
     WaitUntilReachable(window, screen);
     MouseButton(true);
     MouseButton(false);
+}
+
+bool ClickUntil(HWND window, POINT client, const std::function<bool()>& done, int attempts, DWORD waitMs)
+{
+    for (int attempt = 0; attempt < attempts; ++attempt) {
+        if (attempt > 0 && done())
+            return true;
+        ClickWhenReachable(window, client);
+        if (WaitUntil(done, waitMs))
+            return true;
+    }
+    return false;
 }
 
 void DragWhenReachable(HWND window, POINT from, POINT to)

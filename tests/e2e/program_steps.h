@@ -36,6 +36,12 @@ inline constexpr int kPanelHeaderHeight = 20;
 // program that no other window's capture overrides.
 void ClickWhenReachable(HWND window, POINT client);
 
+// Clicks a client point of `window` until `done` holds, at most `attempts`
+// times, waiting `waitMs` after each click. Under Wine on the virtual
+// display a press now and then goes to the activation or hover of a window
+// alone; a user would click again. True when `done` came to hold.
+bool ClickUntil(HWND window, POINT client, const std::function<bool()>& done, int attempts = 3, DWORD waitMs = 3000);
+
 // Presses at `from` and releases at `to` (client points of `window`),
 // passing the midpoint on the way.
 void DragWhenReachable(HWND window, POINT from, POINT to);

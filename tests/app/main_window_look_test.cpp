@@ -15,6 +15,7 @@
 #include <array>
 #include <tuple>
 #include <utility>
+#include <vector>
 
 using namespace apptest;
 
@@ -291,6 +292,52 @@ TEST_F(MainWindowLook, FontsFollowTheLanguage)
             EXPECT_EQ(button->m_nFontHeight, 13);
         }
         EXPECT_EQ(window->m_btnClose.m_strFontFace, L"") << "no caption, no font";
+        window.reset();
+        StopReadThread();
+    }
+}
+
+// In Chinese the captions draw real glyphs with the window's font: each
+// distinct character of a caption gives its own picture, where a face
+// without them would draw the same empty box for every one.
+TEST_F(MainWindowLook, ChineseCaptionsDrawGlyphs)
+{
+    for (const wchar_t* code : {L"CHS", L"CHT"}) {
+        SCOPED_TRACE(code);
+        ResetGlobals();
+        SetLanguage(code);
+        ASSERT_TRUE(CreateMainWindow());
+        std::wstring han;
+        for (const CBitmapBtn* button : {&window->m_btnMacroManager, &window->m_btnButtonAssign, &window->m_btnSave})
+            for (const wchar_t ch : std::wstring(button->GetCaption().GetString()))
+                if (ch >= 0x4E00 && ch <= 0x9FFF && han.find(ch) == std::wstring::npos)
+                    han += ch;
+        ASSERT_GE(han.size(), 3u) << "the captions hold Chinese characters";
+
+        std::vector<std::vector<COLORREF>> glyphs;
+        for (const wchar_t ch : han) {
+            Pixels cell(24, 24);
+            const RECT all{0, 0, 24, 24};
+            ::FillRect(cell.dc(), &all, static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
+            const HGDIOBJ previous = ::SelectObject(cell.dc(), window->m_font);
+            ::SetTextColor(cell.dc(), RGB(0, 0, 0));
+            ::SetBkMode(cell.dc(), TRANSPARENT);
+            ::TextOutW(cell.dc(), 2, 2, &ch, 1);
+            ::SelectObject(cell.dc(), previous);
+            ::GdiFlush();
+            std::vector<COLORREF> pixels;
+            int inked = 0;
+            for (int y = 0; y < 24; ++y)
+                for (int x = 0; x < 24; ++x) {
+                    pixels.push_back(cell.At(x, y));
+                    inked += cell.At(x, y) != RGB(255, 255, 255);
+                }
+            EXPECT_GT(inked, 10) << "U+" << std::hex << static_cast<int>(ch) << " draws nothing";
+            glyphs.push_back(std::move(pixels));
+        }
+        for (size_t a = 0; a < glyphs.size(); ++a)
+            for (size_t b = a + 1; b < glyphs.size(); ++b)
+                EXPECT_NE(glyphs[a], glyphs[b]) << "characters " << a << " and " << b << " draw alike";
         window.reset();
         StopReadThread();
     }

@@ -8,7 +8,6 @@
 
 #include "program_steps.h"
 
-#include "messages.h"
 #include "model/device_records.h"
 #include "pages/panel_layout.h"
 
@@ -23,7 +22,6 @@ namespace {
 using namespace e2e;
 using DayOfUse = ProgramEndToEnd;
 
-constexpr WPARAM kIconId = 128;
 constexpr int kBoxCount = 7;
 
 // Inside the lower-left and upper-left quarters of the report-rate ring.
@@ -121,7 +119,7 @@ TEST_F(DayOfUse, ChangeApplyCancelEndAndStartAgain)
     ClickWhenReachable(page, kRing125Hz);
     ASSERT_TRUE(ClickUntil(main, kCancelButton, [&] { return !IsWindowVisible(main); }))
         << "Cancel did not hide the window";
-    PostMessageW(main, WM_TRAYNOTIFY, kIconId, WM_LBUTTONDBLCLK);
+    ClickIcon(main, WM_LBUTTONDBLCLK);
     ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(main) != FALSE; }, 5000)) << "the icon did not show it";
     SetWindowPos(main, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     BringToFront(main);
@@ -132,11 +130,7 @@ TEST_F(DayOfUse, ChangeApplyCancelEndAndStartAgain)
     EXPECT_EQ(RecordOf(folder.ReadBytes(L"config0.bin")).ReportRateCode, 4);
 
     // "Exit" from the icon's menu ends the program.
-    PostMessageW(main, WM_TRAYNOTIFY, kIconId, WM_RBUTTONUP);
-    ASSERT_NE(WaitForOtherWindow(main, L"#32768"), nullptr) << "no icon menu";
-    PressKey(VK_DOWN);
-    PressKey(VK_RETURN);
-    const std::optional<DWORD> exitCode = program->WaitForExit(10000);
+    const std::optional<DWORD> exitCode = ExitFromIconMenu(main);
     ASSERT_TRUE(exitCode.has_value()) << "the program did not end";
     EXPECT_EQ(*exitCode, 1u);
 

@@ -7,15 +7,11 @@
 
 #include "program_steps.h"
 
-#include "messages.h"
-
 #include <windows.h>
 
 namespace {
 
 using namespace e2e;
-
-constexpr WPARAM kIconId = 128;
 
 class NotificationArea : public ProgramEndToEnd {
 protected:
@@ -54,7 +50,7 @@ TEST_F(NotificationArea, FollowsTheMouseAndEndsFromItsIconMenu)
     ASSERT_TRUE(program->Plug());
     EXPECT_FALSE(IsWindowVisible(main)) << "plugging in does not show the window";
 
-    PostMessageW(main, WM_TRAYNOTIFY, kIconId, WM_LBUTTONDBLCLK);
+    ClickIcon(main, WM_LBUTTONDBLCLK);
     ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(main) != FALSE; }, 5000)) << "the icon did not show it";
     EXPECT_TRUE(program->ReportEvent(2, 3)) << "a DPI event while shown";
 
@@ -63,11 +59,7 @@ TEST_F(NotificationArea, FollowsTheMouseAndEndsFromItsIconMenu)
 
     // The icon is there again once the mouse is; its menu's one item ends the program.
     ASSERT_TRUE(program->Plug());
-    PostMessageW(main, WM_TRAYNOTIFY, kIconId, WM_RBUTTONUP);
-    ASSERT_NE(WaitForOtherWindow(main, L"#32768"), nullptr) << "no icon menu";
-    PressKey(VK_DOWN);
-    PressKey(VK_RETURN);
-    const std::optional<DWORD> exitCode = program->WaitForExit(10000);
+    const std::optional<DWORD> exitCode = ExitFromIconMenu(main);
     ASSERT_TRUE(exitCode.has_value()) << "the program did not end";
     EXPECT_EQ(*exitCode, 1u);
 }

@@ -1,6 +1,7 @@
 #include "program_steps.h"
 
 #include "device/emulated/emulated_mouse_control.h"
+#include "messages.h"
 #include "model/device_records.h"
 #include "storage/profile_file.h"
 
@@ -236,4 +237,20 @@ bool ProgramEndToEnd::WaitForSavedRecord(const std::function<bool(const Settings
             return holds(saved);
         },
         10000);
+}
+
+void ProgramEndToEnd::ClickIcon(HWND main, UINT mouseMessage) const
+{
+    constexpr WPARAM kIconId = 128;
+    PostMessageW(main, WM_TRAYNOTIFY, kIconId, mouseMessage);
+}
+
+std::optional<DWORD> ProgramEndToEnd::ExitFromIconMenu(HWND main) const
+{
+    ClickIcon(main, WM_RBUTTONUP);
+    if (!WaitForOtherWindow(main, L"#32768"))
+        return std::nullopt;
+    e2e::PressKey(VK_DOWN);
+    e2e::PressKey(VK_RETURN);
+    return program->WaitForExit(10000);
 }

@@ -11,6 +11,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <vector>
 
 namespace e2e {
@@ -88,6 +89,13 @@ protected:
     // The record of config0.bin once `holds` is true of it, within 10 s.
     bool WaitForSavedRecord(const std::function<bool(const SettingsRecord&)>& holds, SettingsRecord& saved,
                             const wchar_t* file = L"config0.bin");
+
+    // The icon's messages, as the shell sends them to the main window.
+    void ClickIcon(HWND main, UINT mouseMessage) const;
+
+    // Chooses "Exit" from the icon's menu; the program's exit code once it
+    // has ended, nothing when no menu showed or it did not end.
+    std::optional<DWORD> ExitFromIconMenu(HWND main) const;
 
     e2e::Program* program = nullptr;
 };

@@ -24,10 +24,6 @@ using DayOfUse = ProgramEndToEnd;
 
 constexpr int kBoxCount = 7;
 
-// Inside the lower-left and upper-left quarters of the report-rate ring.
-constexpr POINT kRing250Hz{86, 101};
-constexpr POINT kRing125Hz{86, 31};
-
 // The assignment box of screen row `row` (0 at the top).
 POINT BoxOfRow(int row)
 {
@@ -89,7 +85,7 @@ TEST_F(DayOfUse, ChangeApplyCancelEndAndStartAgain)
     ASSERT_TRUE(WaitUntil([&] { return program->FindWindow({std::nullopt, L"#32768", true}) == nullptr; }, 5000));
     const HWND page = OpenPanelSection(main, kSectionReportRate);
     ASSERT_NE(page, nullptr) << "the report-rate page did not open";
-    ClickWhenReachable(page, kRing250Hz);
+    ASSERT_TRUE(ClickReportRate(page, kRing250Hz)) << "the ring did not take the click";
     ASSERT_TRUE(ApplyAndWaitForUpload(main));
 
     SettingsRecord saved{};
@@ -116,7 +112,7 @@ TEST_F(DayOfUse, ChangeApplyCancelEndAndStartAgain)
     // A further change, cancelled: the window goes to the notification
     // area, and once shown again from its icon the next Apply sends the
     // saved rate.
-    ClickWhenReachable(page, kRing125Hz);
+    ASSERT_TRUE(ClickReportRate(page, kRing125Hz)) << "the ring did not take the click";
     ASSERT_TRUE(ClickUntil(main, kCancelButton, [&] { return !IsWindowVisible(main); }))
         << "Cancel did not hide the window";
     ClickIcon(main, WM_LBUTTONDBLCLK);

@@ -24,7 +24,6 @@ constexpr POINT kListCloseArea{247, 15};
 constexpr int kListTop = 31;
 
 constexpr uint8_t kSelectProfile = 0x02;
-constexpr POINT kRing125Hz{86, 31};
 
 // The profile list once it shows over the main window's side column.
 HWND WaitForProfileList(HWND main)
@@ -91,7 +90,7 @@ TEST_F(ProfilesEndToEnd, EachProfileKeepsItsOwnSettings)
     // 125 reports a second in the new profile.
     const HWND page = OpenPanelSection(main, kSectionReportRate);
     ASSERT_NE(page, nullptr) << "the report-rate page did not open";
-    ClickWhenReachable(page, kRing125Hz);
+    ASSERT_TRUE(ClickReportRate(page, kRing125Hz)) << "the ring did not take the click";
     ASSERT_TRUE(ApplyAndWaitForUpload(main));
     SettingsRecord saved{};
     EXPECT_TRUE(

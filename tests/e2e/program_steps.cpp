@@ -3,6 +3,7 @@
 #include "device/emulated/emulated_mouse_control.h"
 #include "messages.h"
 #include "model/device_records.h"
+#include "pages/report_rate_ring.h"
 #include "storage/profile_file.h"
 
 #include <algorithm>
@@ -78,6 +79,20 @@ bool ClickUntil(HWND window, POINT client, const std::function<bool()>& done, in
             return true;
     }
     return false;
+}
+
+bool ClickUntilRedrawn(HWND window, POINT client, const RECT& watched)
+{
+    const POINT topLeft = ClientToScreenPoint(window, {watched.left, watched.top});
+    const POINT bottomRight = ClientToScreenPoint(window, {watched.right, watched.bottom});
+    const RECT screen{topLeft.x, topLeft.y, bottomRight.x, bottomRight.y};
+    const std::vector<COLORREF> before = ScreenRegion(screen);
+    return ClickUntil(window, client, [&] { return ScreenRegion(screen) != before; });
+}
+
+bool ClickReportRate(HWND page, POINT quarter)
+{
+    return ClickUntilRedrawn(page, quarter, kReportRateRingRect);
 }
 
 void DragWhenReachable(HWND window, POINT from, POINT to)

@@ -43,6 +43,17 @@ void ClickWhenReachable(HWND window, POINT client);
 // alone; a user would click again. True when `done` came to hold.
 bool ClickUntil(HWND window, POINT client, const std::function<bool()>& done, int attempts = 3, DWORD waitMs = 3000);
 
+// Clicks a client point of `window` until what the screen shows of
+// `watched` (client coordinates of `window`) changes, as ClickUntil does.
+bool ClickUntilRedrawn(HWND window, POINT client, const RECT& watched);
+
+// Points inside the report-rate ring's quarters (page coordinates).
+inline constexpr POINT kRing125Hz{86, 31};
+inline constexpr POINT kRing250Hz{86, 101};
+// Clicks a quarter of the report-rate page's ring until the ring shows
+// another rate; false when it never did.
+bool ClickReportRate(HWND page, POINT quarter);
+
 // Presses at `from` and releases at `to` (client points of `window`),
 // passing the midpoint on the way.
 void DragWhenReachable(HWND window, POINT from, POINT to);

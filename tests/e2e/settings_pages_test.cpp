@@ -23,9 +23,6 @@ POINT DpiSlider(int stage, int y)
     return {28 + 30 * stage, y};
 }
 
-// Inside the upper-left quarter of the report-rate ring (125 reports a second).
-constexpr POINT kRing125Hz{86, 31};
-
 }  // namespace
 
 TEST_F(SettingsPagesEndToEnd, DraggedDpiStageIsSavedAndSentInTheProfileBlock)
@@ -61,7 +58,7 @@ TEST_F(SettingsPagesEndToEnd, ClickedReportRateIsSavedAndSentToTheMouse)
     const HWND page = OpenPanelSection(main, kSectionReportRate);
     ASSERT_NE(page, nullptr) << "the report-rate page did not open";
 
-    ClickWhenReachable(page, kRing125Hz);
+    ASSERT_TRUE(ClickReportRate(page, kRing125Hz)) << "the ring did not take the click";
     ASSERT_TRUE(ApplyAndWaitForUpload(main));
 
     SettingsRecord saved{};

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
 namespace e2e {
 
@@ -86,7 +87,17 @@ bool ClickUntilRedrawn(HWND window, POINT client, const RECT& watched)
     const POINT topLeft = ClientToScreenPoint(window, {watched.left, watched.top});
     const POINT bottomRight = ClientToScreenPoint(window, {watched.right, watched.bottom});
     const RECT screen{topLeft.x, topLeft.y, bottomRight.x, bottomRight.y};
-    const std::vector<COLORREF> before = ScreenRegion(screen);
+    // What was there before the click, once the window has painted it: two
+    // looks a moment apart agree.
+    std::vector<COLORREF> before = ScreenRegion(screen);
+    WaitUntil(
+        [&] {
+            std::vector<COLORREF> again = ScreenRegion(screen);
+            const bool settled = again == before;
+            before = std::move(again);
+            return settled;
+        },
+        3000, 200);
     return ClickUntil(window, client, [&] { return ScreenRegion(screen) != before; });
 }
 

@@ -14,8 +14,6 @@
 
 #include <array>
 #include <string>
-#include <utility>
-#include <vector>
 
 namespace {
 
@@ -37,19 +35,11 @@ bool HasHanCharacter(const std::wstring& text)
 }
 
 // Saves what the screen shows of `window`'s client area as a PNG file,
-// once the program has painted it: two looks a moment apart agree.
+// once the program has painted it.
 bool SaveClientArea(HWND window, const std::wstring& path)
 {
     const RECT area = ClientRectOnScreen(window);
-    std::vector<COLORREF> shown = ScreenRegion(area);
-    WaitUntil(
-        [&] {
-            std::vector<COLORREF> again = ScreenRegion(area);
-            const bool settled = again == shown;
-            shown = std::move(again);
-            return settled;
-        },
-        5000, 300);
+    SettledScreenRegion(area);
     const int width = area.right - area.left;
     const int height = area.bottom - area.top;
     const HDC screen = GetDC(nullptr);

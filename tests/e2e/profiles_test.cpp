@@ -25,19 +25,21 @@ constexpr int kListTop = 31;
 
 constexpr uint8_t kSelectProfile = 0x02;
 
-// The profile list once it shows over the main window's side column.
-HWND WaitForProfileList(HWND main)
+// The profile list while it shows over the main window's side column.
+HWND ShownProfileList(HWND main)
+{
+    for (HWND child = FindWindowExW(main, nullptr, L"#32770", nullptr); child;
+         child = FindWindowExW(main, child, L"#32770", nullptr))
+        if (IsWindowVisible(child) && GetDlgItem(child, kProfileListId))
+            return child;
+    return nullptr;
+}
+
+// Config pressed until the profile list shows; null when it never did.
+HWND OpenProfileList(HWND main)
 {
     HWND list = nullptr;
-    WaitUntil(
-        [&] {
-            for (HWND child = FindWindowExW(main, nullptr, L"#32770", nullptr); child;
-                 child = FindWindowExW(main, child, L"#32770", nullptr))
-                if (IsWindowVisible(child) && GetDlgItem(child, kProfileListId))
-                    list = child;
-            return list != nullptr;
-        },
-        5000);
+    ClickUntil(main, kConfigButton, [&] { return (list = ShownProfileList(main)) != nullptr; });
     return list;
 }
 
@@ -58,9 +60,9 @@ int ListCount(HWND list)
     return static_cast<int>(SendMessageW(GetDlgItem(list, kProfileListId), LB_GETCOUNT, 0, 0));
 }
 
-bool WaitUntilGone(HWND window)
+bool IsGone(HWND window)
 {
-    return WaitUntil([&] { return !IsWindow(window) || !IsWindowVisible(window); }, 5000);
+    return !IsWindow(window) || !IsWindowVisible(window);
 }
 
 }  // namespace
@@ -73,14 +75,11 @@ TEST_F(ProfilesEndToEnd, EachProfileKeepsItsOwnSettings)
     ASSERT_NE(firstRate, 8);
 
     // A new profile, chosen by closing the list on it.
-    ClickWhenReachable(main, kConfigButton);
-    HWND list = WaitForProfileList(main);
+    HWND list = OpenProfileList(main);
     ASSERT_NE(list, nullptr) << "the profile list did not open";
-    ClickWhenReachable(list, kListNewArea);
-    ASSERT_TRUE(WaitUntil([&] { return ListCount(list) == 2; }, 5000));
+    ASSERT_TRUE(ClickUntil(list, kListNewArea, [&] { return ListCount(list) == 2; })) << "no new profile";
     const size_t selectsBefore = FramesOf(program->FrameLog(), kSelectProfile);
-    ClickWhenReachable(list, kListCloseArea);
-    ASSERT_TRUE(WaitUntilGone(list));
+    ASSERT_TRUE(ClickUntil(list, kListCloseArea, [&] { return IsGone(list); })) << "the list did not close";
     EXPECT_TRUE(WaitUntil([&] { return FramesOf(program->FrameLog(), kSelectProfile) > selectsBefore; }, 5000))
         << "the mouse was not told of the switch";
     const std::wstring strIni = folder.ReadText(L"str.ini");
@@ -99,13 +98,11 @@ TEST_F(ProfilesEndToEnd, EachProfileKeepsItsOwnSettings)
     EXPECT_EQ(RecordOf(folder.ReadBytes(L"config0.bin")).ReportRateCode, firstRate) << "the first profile's file";
 
     // Back to the first profile: its rate is what the window applies now.
-    ClickWhenReachable(main, kConfigButton);
-    list = WaitForProfileList(main);
+    list = OpenProfileList(main);
     ASSERT_NE(list, nullptr) << "the profile list did not open again";
-    ClickWhenReachable(list, ListItem(list, 0));
-    ASSERT_TRUE(WaitUntil([&] { return Selection(list) == 0; }, 5000)) << "the first profile was not picked";
-    ClickWhenReachable(list, kListCloseArea);
-    ASSERT_TRUE(WaitUntilGone(list));
+    ASSERT_TRUE(ClickUntil(list, ListItem(list, 0), [&] { return Selection(list) == 0; }))
+        << "the first profile was not picked";
+    ASSERT_TRUE(ClickUntil(list, kListCloseArea, [&] { return IsGone(list); })) << "the list did not close";
     EXPECT_NE(folder.ReadText(L"str.ini").find(L"CurProfileName=Profile 1"), std::wstring::npos);
 
     ASSERT_TRUE(ApplyAndWaitForUpload(main));

@@ -82,22 +82,27 @@ bool ClickUntil(HWND window, POINT client, const std::function<bool()>& done, in
     return false;
 }
 
+std::vector<COLORREF> SettledScreenRegion(const RECT& screen)
+{
+    std::vector<COLORREF> shown = ScreenRegion(screen);
+    WaitUntil(
+        [&] {
+            std::vector<COLORREF> again = ScreenRegion(screen);
+            const bool settled = again == shown;
+            shown = std::move(again);
+            return settled;
+        },
+        5000, 250);
+    return shown;
+}
+
 bool ClickUntilRedrawn(HWND window, POINT client, const RECT& watched)
 {
     const POINT topLeft = ClientToScreenPoint(window, {watched.left, watched.top});
     const POINT bottomRight = ClientToScreenPoint(window, {watched.right, watched.bottom});
     const RECT screen{topLeft.x, topLeft.y, bottomRight.x, bottomRight.y};
-    // What was there before the click, once the window has painted it: two
-    // looks a moment apart agree.
-    std::vector<COLORREF> before = ScreenRegion(screen);
-    WaitUntil(
-        [&] {
-            std::vector<COLORREF> again = ScreenRegion(screen);
-            const bool settled = again == before;
-            before = std::move(again);
-            return settled;
-        },
-        3000, 200);
+    // What was there before the click, once the window has painted it.
+    const std::vector<COLORREF> before = SettledScreenRegion(screen);
     return ClickUntil(window, client, [&] { return ScreenRegion(screen) != before; });
 }
 
@@ -240,7 +245,9 @@ bool ProgramEndToEnd::ApplyAndWaitForUpload(HWND main)
     using namespace e2e;
     const size_t tablesBefore = FramesOf(program->FrameLog(), kCmdWriteButtonTable);
     const size_t macrosBefore = FramesOf(program->FrameLog(), kCmdWriteMacro);
-    ClickWhenReachable(main, kApplyButton);
+    // The upload's first frames show that the press was taken.
+    const size_t framesBefore = program->FrameLog().size();
+    ClickUntil(main, kApplyButton, [&] { return program->FrameLog().size() > framesBefore; });
     std::vector<EmulatedLogEntry> log;
     const bool uploaded = WaitUntil(
         [&] {

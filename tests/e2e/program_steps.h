@@ -43,6 +43,10 @@ void ClickWhenReachable(HWND window, POINT client);
 // alone; a user would click again. True when `done` came to hold.
 bool ClickUntil(HWND window, POINT client, const std::function<bool()>& done, int attempts = 3, DWORD waitMs = 3000);
 
+// What the screen shows in `screen` once the windows there have finished
+// painting: two looks a moment apart agree (or 5 s have passed).
+std::vector<COLORREF> SettledScreenRegion(const RECT& screen);
+
 // Clicks a client point of `window` until what the screen shows of
 // `watched` (client coordinates of `window`) changes, as ClickUntil does.
 bool ClickUntilRedrawn(HWND window, POINT client, const RECT& watched);

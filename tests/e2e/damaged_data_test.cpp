@@ -140,8 +140,11 @@ TEST_P(DamagedData, StartsRunsAndEndsLeavingOtherFilesAlone)
 
     // Apply: the upload completes, or a refused save is reported in a message box.
     const size_t macrosBefore = FramesOf(program->FrameLog(), kCmdWriteMacro);
-    ClickWhenReachable(main, kApplyButton);
+    const size_t framesBefore = program->FrameLog().size();
     HWND message = nullptr;
+    ClickUntil(main, kApplyButton, [&] {
+        return program->FrameLog().size() > framesBefore || WaitForOtherWindow(main, L"#32770", 0) != nullptr;
+    });
     const bool settled = WaitUntil(
         [&] {
             message = WaitForOtherWindow(main, L"#32770", 0);

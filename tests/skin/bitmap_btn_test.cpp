@@ -112,17 +112,16 @@ TEST_F(BitmapBtnTest, HoverTakesTheCaptureAndMovesAreReportedInScreenCoordinates
 // capture held from before is let go, so that the modal window gets the clicks.
 TEST_F(BitmapBtnTest, NoHoverCaptureWhileTheWindowIsDisabled)
 {
-    parent.EnableWindow(FALSE);
-    Send(WM_MOUSEMOVE, 0, 7, 4);
-    EXPECT_EQ(::GetCapture(), nullptr);
-    EXPECT_EQ(button.m_nHover, 0);
-
-    parent.EnableWindow(TRUE);
     Send(WM_MOUSEMOVE, 0, 7, 4);
     ASSERT_EQ(::GetCapture(), button.m_hWnd);
     parent.EnableWindow(FALSE);
     Send(WM_MOUSEMOVE, 0, 8, 4);
     EXPECT_EQ(::GetCapture(), nullptr);
+    EXPECT_EQ(button.m_nHover, 0);
+
+    Send(WM_MOUSEMOVE, 0, 9, 4);
+    EXPECT_EQ(::GetCapture(), nullptr);
+    EXPECT_EQ(button.m_nHover, 0);
     parent.EnableWindow(TRUE);
 }
 

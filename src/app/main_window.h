@@ -201,6 +201,9 @@ private:
     // modal run ends with kStartupFailedResult.
     void AbandonStartup();
 
+    // Deletes the profile list's object (which destroys its window), if any.
+    void DestroyProfileList();
+
     // The profile list's commands (WM_PROFILE_COMMAND).
     void OnImportProfile(int index);
     void OnExportProfile();

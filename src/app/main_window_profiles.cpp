@@ -137,13 +137,17 @@ void CMouseConfigurationDlg::SwitchToProfile(int index)
     m_dlgPanel.RefreshAllPages();
 }
 
+void CMouseConfigurationDlg::DestroyProfileList()
+{
+    // The list window goes with its object.
+    std::unique_ptr<CConfigDialog>(std::exchange(g_pConfigDlg, nullptr)).reset();
+}
+
 void CMouseConfigurationDlg::CloseProfileList()
 {
     if (!g_pConfigDlg)
         return;
-    // The list window goes with its object.
-    std::unique_ptr<CConfigDialog> list(std::exchange(g_pConfigDlg, nullptr));
-    list.reset();
+    DestroyProfileList();
     ShowSideItems(SW_SHOW);
     if (m_nButtonPanelState != kOpen)
         return;

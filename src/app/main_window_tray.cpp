@@ -1,4 +1,3 @@
-#include "app/config_dialog.h"
 #include "app/main_window.h"
 #include "app/main_window_globals.h"
 #include "app/tray_calls.h"
@@ -14,9 +13,6 @@
 #include "text/text_table.h"
 
 #include <dbt.h>
-
-#include <memory>
-#include <utility>
 
 namespace {
 
@@ -199,7 +195,7 @@ void CMouseConfigurationDlg::OnDestroy()
     if (m_dlgMacroManager.m_hWnd)
         m_dlgMacroManager.DestroyWindow();
     // The profile list is a child window: it goes now, with its object.
-    std::unique_ptr<CConfigDialog>(std::exchange(g_pConfigDlg, nullptr)).reset();
+    DestroyProfileList();
     // The read thread may be waiting in a SendMessageW to this window or
     // reading on the handles: it ends first, then the handles close.
     StopReadThread();

@@ -105,8 +105,8 @@ void CBitmapBtn::OnKillFocus(CWnd* newFocus)
 
 bool CBitmapBtn::CanHover() const
 {
-    // While a modal dialog or menu of the program runs, the button's window
-    // is disabled and sees no pointer moves: a capture taken now, from a move
+    // While a modal dialog of the program runs, the button's window is
+    // disabled and sees no pointer moves: a capture taken now, from a move
     // still queued from before the click that opened it, would never be let
     // go, and the new window would get no clicks.
     const HWND root = ::GetAncestor(m_hWnd, GA_ROOT);

@@ -24,24 +24,11 @@ using DayOfUse = ProgramEndToEnd;
 
 constexpr int kBoxCount = 7;
 
-// The assignment box of screen row `row` (0 at the top).
-POINT BoxOfRow(int row)
-{
-    return {185, 154 + 20 * row + 8};
-}
-
 // The button whose box stands in screen row `row`: the fourth and fifth
 // rows hold buttons 4 and 3.
 int ButtonOfRow(int row)
 {
     return row == 3 ? 4 : row == 4 ? 3 : row;
-}
-
-std::wstring WindowText(HWND window)
-{
-    std::array<wchar_t, 128> text{};
-    GetWindowTextW(window, text.data(), static_cast<int>(text.size()));
-    return text.data();
 }
 
 // The value of `key` in `section` of an ini file's text.

@@ -56,13 +56,6 @@ std::vector<wchar_t> EnvironmentWith(const std::wstring& hid)
     return result;
 }
 
-std::wstring WindowText(HWND window)
-{
-    wchar_t text[512] = {};
-    GetWindowTextW(window, text, static_cast<int>(std::size(text)));
-    return text;
-}
-
 std::wstring WindowClass(HWND window)
 {
     wchar_t name[256] = {};
@@ -97,6 +90,13 @@ void SendKey(WORD virtualKey, DWORD flags, WORD scan = 0)
 }
 
 }  // namespace
+
+std::wstring WindowText(HWND window)
+{
+    wchar_t text[512] = {};
+    GetWindowTextW(window, text, static_cast<int>(std::size(text)));
+    return text;
+}
 
 bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs, DWORD pollMs)
 {

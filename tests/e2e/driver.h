@@ -25,6 +25,9 @@
 
 namespace e2e {
 
+// A window's text (the caption of a button, the title of a window).
+std::wstring WindowText(HWND window);
+
 // Polls `condition` every `pollMs` until it holds (true) or `timeoutMs` has
 // passed (false). The condition is tested once more at the end.
 bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs, DWORD pollMs = 10);

@@ -19,13 +19,6 @@ namespace {
 
 using namespace e2e;
 
-std::wstring WindowText(HWND window)
-{
-    std::array<wchar_t, 128> text{};
-    GetWindowTextW(window, text.data(), static_cast<int>(text.size()));
-    return text.data();
-}
-
 bool HasHanCharacter(const std::wstring& text)
 {
     for (const wchar_t ch : text)

@@ -24,11 +24,6 @@ constexpr POINT kManagerOk{325, 408};
 constexpr POINT kManagerNameList{75, 200};
 constexpr POINT kManagerKeyList{207, 200};
 
-// The assignment box of screen row `row` (rows 5 and 6 hold buttons 5 and 6).
-POINT BoxOfRow(int row)
-{
-    return {185, 154 + 20 * row + 8};
-}
 // Downs from the menu's opening to reach its single-key and macro items.
 constexpr int kDownsToSingleKey = 13;
 constexpr int kDownsToMacro = 14;
@@ -46,13 +41,6 @@ void ToFront(HWND window)
 {
     SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     BringToFront(window);
-}
-
-std::wstring WindowText(HWND window)
-{
-    wchar_t text[64]{};
-    GetWindowTextW(window, text, 64);
-    return text;
 }
 
 std::vector<std::wstring> Lines(const std::wstring& text)

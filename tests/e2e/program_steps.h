@@ -28,6 +28,12 @@ inline constexpr int kPanelHeaderTop = 2;
 inline constexpr int kPanelHeaderStep = 25;
 inline constexpr int kPanelHeaderHeight = 20;
 
+// The assignment box of screen row `row` (0 at the top) in the main window.
+inline constexpr POINT BoxOfRow(int row)
+{
+    return {185, 154 + 20 * row + 8};
+}
+
 // Clicks a client point of `window` once the press will reach it. Windows
 // of tests running beside this one may lie over the point for a while, and
 // a skinned button holds the mouse capture while the pointer is over it,

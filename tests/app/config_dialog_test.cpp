@@ -42,8 +42,7 @@ public:
     StandInMainWindow()
     {
         CreateEx(WS_EX_TOPMOST, nullptr, L"main", WS_POPUP | WS_VISIBLE, kLeft, kTop, 700, 700, nullptr, nullptr);
-        ::SetForegroundWindow(m_hWnd);
-        ::SetActiveWindow(m_hWnd);
+        MakeActive(m_hWnd);
     }
     ~StandInMainWindow() override { DestroyWindow(); }
 

@@ -33,8 +33,7 @@ public:
 
     void TakeFocus()
     {
-        ::SetForegroundWindow(m_hWnd);
-        ::SetActiveWindow(m_hWnd);
+        MakeActive(m_hWnd);
         ::SetFocus(m_hWnd);
         PumpPending();
     }

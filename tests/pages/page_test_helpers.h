@@ -84,9 +84,7 @@ public:
     {
         CreateEx(WS_EX_TOPMOST, nullptr, L"page host", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, kLeft, kTop, 300, 360,
                  nullptr, nullptr);
-        ::SetForegroundWindow(m_hWnd);
-        ::SetActiveWindow(m_hWnd);
-        Pump();
+        MakeActive(m_hWnd);
     }
     ~HostWindow() override { DestroyWindow(); }
 };

@@ -30,6 +30,8 @@ protected:
         ASSERT_TRUE(button.Create(L"", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, RECT{40, 30, 140, 50}, &parent, 0));
         button.LoadBitmaps(RECT{10, 5, 110, 25}, &pictures[0], &pictures[1], &pictures[2], &pictures[3]);
         ParentWindow::Pump();
+        // Hover needs an active window.
+        ASSERT_TRUE(MakeActive(parent.m_hWnd));
     }
     void TearDown() override { ::ReleaseCapture(); }
 

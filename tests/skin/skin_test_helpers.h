@@ -77,9 +77,7 @@ public:
     ParentWindow()
     {
         CreateEx(WS_EX_TOPMOST, nullptr, L"skin test", WS_POPUP | WS_VISIBLE, kLeft, kTop, 400, 300, nullptr, nullptr);
-        ::SetForegroundWindow(m_hWnd);
-        ::SetActiveWindow(m_hWnd);
-        Pump();
+        MakeActive(m_hWnd);
     }
     ~ParentWindow() override { DestroyWindow(); }
 

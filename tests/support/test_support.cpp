@@ -57,3 +57,15 @@ void PumpPending()
         ::DispatchMessageW(&msg);
     }
 }
+
+bool MakeActive(HWND window)
+{
+    for (int attempt = 0; attempt < 10; ++attempt) {
+        ::SetForegroundWindow(window);
+        ::SetActiveWindow(window);
+        PumpPending();
+        if (::GetActiveWindow() == window)
+            return true;
+    }
+    return false;
+}

@@ -1,6 +1,8 @@
 #pragma once
 // Helpers shared by the tests.
 
+#include <windows.h>
+
 #include <functional>
 #include <string>
 #include <vector>
@@ -44,3 +46,9 @@ void WriteBinaryFile(const std::wstring& path, const void* data, size_t size);
 // Dispatches every message already waiting on this thread's queue (no
 // pre-translation), so what a test posted has been handled when it returns.
 void PumpPending();
+
+// Makes `window` the foreground and active window and pumps what that
+// brings; true when it is still the active window afterwards. Under Wine the
+// display's own focus events for windows made and destroyed just before may
+// arrive late and take the activation away, so it is asked for again.
+bool MakeActive(HWND window);

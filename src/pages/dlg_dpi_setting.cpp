@@ -8,6 +8,7 @@
 #include "skin/app_dir.h"
 #include "skin/dialog_key_filter.h"
 #include "skin/language_fonts.h"
+#include "skin/png_cache.h"
 #include "skin/skin_draw.h"
 #include "text/program_language.h"
 
@@ -185,17 +186,17 @@ BOOL CDlgDPISetting::OnEraseBkgnd(CDC*)
 void CDlgDPISetting::OnPaint()
 {
     PaintPageBuffered(*this, m_bkBitmap, m_font, [](CDC& dc) {
-        DrawPngWithAlpha(&dc, SkinPath(L"Skins\\DPISetting\\BK_DPISetting.png"), 0, 0);
+        DrawCachedPngWithAlpha(&dc, SkinPath(L"Skins\\DPISetting\\BK_DPISetting.png"), 0, 0);
         const CString valueBox = SkinPath(L"Skins\\DPISetting\\BK-DPIValue.png");
         const CString on = SkinPath(L"Skins\\Enable.png");
         const CString off = SkinPath(L"Skins\\Disable.png");
         for (int i = 0; i < kDpiStageCount; ++i) {
             const auto s = static_cast<size_t>(i);
             CRect box = dpi::ValueBoxRect(i);
-            DrawPngWithAlpha(&dc, valueBox, box.left, box.top);
+            DrawCachedPngWithAlpha(&dc, valueBox, box.left, box.top);
             dc.DrawText(dpi::DpiText(g_Settings.DpiStage[s]), &box, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
             const CRect icon = dpi::OnOffRect(i);
-            DrawPngWithAlpha(&dc, g_Settings.DpiStageEnabled[s] ? on : off, icon.left, icon.top);
+            DrawCachedPngWithAlpha(&dc, g_Settings.DpiStageEnabled[s] ? on : off, icon.left, icon.top);
         }
     });
 }

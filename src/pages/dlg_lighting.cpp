@@ -7,6 +7,7 @@
 #include "skin/app_dir.h"
 #include "skin/dialog_key_filter.h"
 #include "skin/marker_geometry.h"
+#include "skin/png_cache.h"
 #include "skin/skin_draw.h"
 #include "text/program_language.h"
 #include "text/text_table.h"
@@ -192,12 +193,12 @@ BOOL CDlgLighting::OnEraseBkgnd(CDC*)
 void CDlgLighting::OnPaint()
 {
     PaintPageBuffered(*this, m_bkBitmap, m_font, [](CDC& dc) {
-        DrawPngWithAlpha(&dc, SkinPath(L"Skins\\Lighting\\BK_Lighting.png"), 0, 0);
+        DrawCachedPngWithAlpha(&dc, SkinPath(L"Skins\\Lighting\\BK_Lighting.png"), 0, 0);
         const CString on = SkinPath(L"Skins/Enable.png");
         const CString off = SkinPath(L"Skins/Disable.png");
         auto mark = [&](Box box, bool chosen) {
             const CRect r = lighting::BoxRect(box);
-            DrawPngWithAlpha(&dc, chosen ? on : off, r.left, r.top);
+            DrawCachedPngWithAlpha(&dc, chosen ? on : off, r.left, r.top);
         };
 
         const Box effectBoxes[] = {Box::ZoneAEffect1, Box::ZoneAEffect2, Box::ZoneAEffect3, Box::FingerTapping};

@@ -4,7 +4,7 @@
 #include "pages/dlg_angle_snap.h"
 #include "skin/app_dir.h"
 #include "skin/dialog_key_filter.h"
-#include "skin/skin_draw.h"
+#include "skin/png_cache.h"
 
 namespace {
 
@@ -62,5 +62,5 @@ CSkinnedPage::Canvas::~Canvas()
 
 void CSkinnedPage::Canvas::DrawSkin(const wchar_t* relative, int x, int y)
 {
-    DrawPngWithAlpha(&m_memory, SkinPath(relative), x, y);
+    DrawCachedPngWithAlpha(&m_memory, SkinPath(relative), x, y);
 }

@@ -33,7 +33,8 @@ protected:
         Canvas& operator=(const Canvas&) = delete;
 
         CDC& dc() { return m_memory; }
-        // The skin picture g_szAppDir + `relative` at (x, y), decoded afresh.
+        // The skin picture g_szAppDir + `relative` at (x, y), decoded again
+        // only when its file has changed.
         void DrawSkin(const wchar_t* relative, int x, int y);
 
     private:

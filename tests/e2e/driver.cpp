@@ -93,8 +93,13 @@ void SendKey(WORD virtualKey, DWORD flags, WORD scan = 0)
 
 std::wstring WindowText(HWND window)
 {
+    // Asked of the window itself: for a window of another process the
+    // system's own caption copy does not hold an edit field's contents.
     wchar_t text[512] = {};
-    GetWindowTextW(window, text, static_cast<int>(std::size(text)));
+    DWORD_PTR copied = 0;
+    if (!SendMessageTimeoutW(window, WM_GETTEXT, std::size(text), reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG,
+                             5000, &copied))
+        return {};
     return text;
 }
 

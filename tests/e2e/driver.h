@@ -25,7 +25,8 @@
 
 namespace e2e {
 
-// A window's text (the caption of a button, the title of a window).
+// A window's text (the caption of a button, the title of a window, the
+// contents of an edit field).
 std::wstring WindowText(HWND window);
 
 // Polls `condition` every `pollMs` until it holds (true) or `timeoutMs` has

@@ -32,7 +32,7 @@ bool HasHanCharacter(const std::wstring& text)
 bool SaveClientArea(HWND window, const std::wstring& path)
 {
     const RECT area = ClientRectOnScreen(window);
-    SettledScreenRegion(area);
+    SettledScreenRegion(window, area);
     const int width = area.right - area.left;
     const int height = area.bottom - area.top;
     const HDC screen = GetDC(nullptr);

@@ -98,21 +98,19 @@ protected:
         const HWND names = VisibleChildAt(manager, kManagerNameList);
         const HWND keys = VisibleChildAt(manager, kManagerKeyList);
         ASSERT_TRUE(names && keys) << "no lists";
-        ClickWhenReachable(manager, kManagerNew);
-        ASSERT_TRUE(WaitUntil([&] { return SendMessageW(names, LB_GETCURSEL, 0, 0) == 0; }, 5000)) << "no new macro";
+        ASSERT_TRUE(ClickUntil(manager, kManagerNew, [&] { return SendMessageW(names, LB_GETCURSEL, 0, 0) == 0; }))
+            << "no new macro";
         const HWND record = VisibleChildAt(manager, kManagerRecord);
-        ClickWhenReachable(manager, kManagerRecord);
-        ASSERT_TRUE(WaitUntil([&] { return WindowText(record) == L"Stop Recording"; }, 5000))
+        ASSERT_TRUE(ClickUntil(manager, kManagerRecord, [&] { return WindowText(record) == L"Stop Recording"; }))
             << "recording did not start";
         for (WORD key : {WORD('H'), WORD('I')})
             PressKey(key);
         EXPECT_TRUE(WaitUntil([&] { return SendMessageW(keys, LB_GETCOUNT, 0, 0) >= 4; }, 5000))
             << SendMessageW(keys, LB_GETCOUNT, 0, 0) << " lines recorded";
-        ClickWhenReachable(manager, kManagerRecord);
-        ASSERT_TRUE(WaitUntil([&] { return WindowText(record) == L"Start Recording"; }, 5000))
+        ASSERT_TRUE(ClickUntil(manager, kManagerRecord, [&] { return WindowText(record) == L"Start Recording"; }))
             << "recording did not stop";
-        ClickWhenReachable(manager, kManagerOk);
-        ASSERT_TRUE(WaitUntil([&] { return !IsWindow(manager) || !IsWindowVisible(manager); }, 5000));
+        ASSERT_TRUE(ClickUntil(manager, kManagerOk, [&] { return !IsWindow(manager) || !IsWindowVisible(manager); }))
+            << "the macro manager did not close";
         ASSERT_TRUE(WaitUntil([&] { return IsWindowEnabled(main) != FALSE; }, 5000));
         ToFront(main);
     }

@@ -82,8 +82,15 @@ bool ClickUntil(HWND window, POINT client, const std::function<bool()>& done, in
     return false;
 }
 
-std::vector<COLORREF> SettledScreenRegion(const RECT& screen)
+void WaitUntilAnswering(HWND window)
 {
+    DWORD_PTR answer = 0;
+    SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, 20000, &answer);
+}
+
+std::vector<COLORREF> SettledScreenRegion(HWND window, const RECT& screen)
+{
+    WaitUntilAnswering(window);
     std::vector<COLORREF> shown = ScreenRegion(screen);
     WaitUntil(
         [&] {
@@ -102,7 +109,7 @@ bool ClickUntilRedrawn(HWND window, POINT client, const RECT& watched)
     const POINT bottomRight = ClientToScreenPoint(window, {watched.right, watched.bottom});
     const RECT screen{topLeft.x, topLeft.y, bottomRight.x, bottomRight.y};
     // What was there before the click, once the window has painted it.
-    const std::vector<COLORREF> before = SettledScreenRegion(screen);
+    const std::vector<COLORREF> before = SettledScreenRegion(window, screen);
     return ClickUntil(window, client, [&] { return ScreenRegion(screen) != before; });
 }
 
@@ -216,16 +223,33 @@ HWND ProgramEndToEnd::WaitForOtherWindow(HWND main, const wchar_t* className, DW
     return found;
 }
 
+namespace {
+
+// A point on section `section`'s header while every section above it is
+// closed, and the top of its page once it opens (main window client).
+POINT PanelHeaderPoint(int section)
+{
+    using namespace e2e;
+    return {kPanelOrigin.x + 100,
+            kPanelOrigin.y + kPanelHeaderTop + kPanelHeaderStep * section + kPanelHeaderHeight / 2};
+}
+
+int PanelPageTop(int section)
+{
+    using namespace e2e;
+    return kPanelOrigin.y + kPanelHeaderTop + kPanelHeaderStep * section + kPanelHeaderHeight;
+}
+
+}  // namespace
+
 HWND ProgramEndToEnd::OpenPanelSection(HWND main, int section)
 {
     using namespace e2e;
-    // With every section closed, the headers stand one under the other.
-    const int headerTop = kPanelOrigin.y + kPanelHeaderTop + kPanelHeaderStep * section;
-    ClickWhenReachable(main, {kPanelOrigin.x + 100, headerTop + kPanelHeaderHeight / 2});
     // The page opens right under its header.
-    const POINT inPage{kPanelOrigin.x + 5, headerTop + kPanelHeaderHeight + 5};
+    const POINT inPage{kPanelOrigin.x + 5, PanelPageTop(section) + 5};
     HWND page = nullptr;
-    WaitUntil(
+    ClickUntil(
+        main, PanelHeaderPoint(section),
         [&] {
             const HWND under = WindowAt(main, inPage);
             page = under && IsWindowVisible(under) && GetParent(under) && under != main ? under : nullptr;
@@ -233,11 +257,16 @@ HWND ProgramEndToEnd::OpenPanelSection(HWND main, int section)
                 return false;
             RECT rect{};
             GetWindowRect(page, &rect);
-            const POINT origin = ClientToScreenPoint(main, {kPanelOrigin.x, headerTop + kPanelHeaderHeight});
+            const POINT origin = ClientToScreenPoint(main, {kPanelOrigin.x, PanelPageTop(section)});
             return rect.top == origin.y && rect.bottom - rect.top > kPanelHeaderHeight;
         },
-        5000);
+        3, 5000);
     return page;
+}
+
+bool ProgramEndToEnd::ClosePanelSection(HWND main, int section, HWND page)
+{
+    return e2e::ClickUntil(main, PanelHeaderPoint(section), [page] { return !IsWindowVisible(page); });
 }
 
 bool ProgramEndToEnd::ApplyAndWaitForUpload(HWND main)
@@ -258,6 +287,9 @@ bool ProgramEndToEnd::ApplyAndWaitForUpload(HWND main)
         20000);
     if (!uploaded)
         ADD_FAILURE() << FormatEmulatedLog(log);
+    // The files are written and the pointer settings applied after the
+    // upload, still within the press.
+    WaitUntilAnswering(main);
     return uploaded;
 }
 
@@ -280,10 +312,17 @@ void ProgramEndToEnd::ClickIcon(HWND main, UINT mouseMessage) const
 
 std::optional<DWORD> ProgramEndToEnd::ExitFromIconMenu(HWND main) const
 {
-    ClickIcon(main, WM_RBUTTONUP);
-    if (!WaitForOtherWindow(main, L"#32768"))
-        return std::nullopt;
-    e2e::PressKey(VK_DOWN);
-    e2e::PressKey(VK_RETURN);
-    return program->WaitForExit(10000);
+    // Keys pressed before the menu takes the keyboard are lost; the user
+    // would open the menu again.
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        if (!WaitForOtherWindow(main, L"#32768", 0))
+            ClickIcon(main, WM_RBUTTONUP);
+        if (!WaitForOtherWindow(main, L"#32768"))
+            return std::nullopt;
+        e2e::PressKey(VK_DOWN);
+        e2e::PressKey(VK_RETURN);
+        if (const std::optional<DWORD> exitCode = program->WaitForExit(5000))
+            return exitCode;
+    }
+    return std::nullopt;
 }

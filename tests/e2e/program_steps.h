@@ -28,6 +28,13 @@ inline constexpr int kPanelHeaderTop = 2;
 inline constexpr int kPanelHeaderStep = 25;
 inline constexpr int kPanelHeaderHeight = 20;
 
+// On stage `stage`'s slider of the DPI page at height y (page
+// coordinates): the bottom is position 1, the top position 216.
+inline constexpr POINT DpiSlider(int stage, int y)
+{
+    return {28 + 30 * stage, y};
+}
+
 // The assignment box of screen row `row` (0 at the top) in the main window.
 inline constexpr POINT BoxOfRow(int row)
 {
@@ -49,9 +56,14 @@ void ClickWhenReachable(HWND window, POINT client);
 // alone; a user would click again. True when `done` came to hold.
 bool ClickUntil(HWND window, POINT client, const std::function<bool()>& done, int attempts = 3, DWORD waitMs = 3000);
 
-// What the screen shows in `screen` once the windows there have finished
-// painting: two looks a moment apart agree (or 5 s have passed).
-std::vector<COLORREF> SettledScreenRegion(const RECT& screen);
+// Returns once `window`'s thread has handled what was sent to it before
+// (at most 20 s).
+void WaitUntilAnswering(HWND window);
+
+// What the screen shows in `screen` once `window`'s program has finished
+// painting there: its thread has answered (it is not busy with a command)
+// and two looks a moment apart agree (or 5 s have passed).
+std::vector<COLORREF> SettledScreenRegion(HWND window, const RECT& screen);
 
 // Clicks a client point of `window` until what the screen shows of
 // `watched` (client coordinates of `window`) changes, as ClickUntil does.
@@ -102,6 +114,9 @@ protected:
     // Opens a section of the settings panel (0 = the top one) and returns
     // its page window, or null when it did not appear.
     HWND OpenPanelSection(HWND main, int section);
+    // Closes the one open section again, so that the headers stand one
+    // under the other; true when its page went.
+    bool ClosePanelSection(HWND main, int section, HWND page);
 
     // Presses Apply and waits until the full upload has reached the mouse:
     // the twelve macro records after a new button table. True when it did.

@@ -16,13 +16,6 @@ namespace {
 using namespace e2e;
 using SettingsPagesEndToEnd = ProgramEndToEnd;
 
-// On stage i's slider of the DPI page at height y (page coordinates): the
-// bottom is position 1, the top position 216.
-POINT DpiSlider(int stage, int y)
-{
-    return {28 + 30 * stage, y};
-}
-
 }  // namespace
 
 TEST_F(SettingsPagesEndToEnd, DraggedDpiStageIsSavedAndSentInTheProfileBlock)

@@ -34,6 +34,7 @@ void WaitUntilReachable(HWND window, POINT screen)
     WaitUntilInputTaken(process);
     HWND under = nullptr;
     GUITHREADINFO info{};
+    ULONGLONG nudged = GetTickCount64();
     const bool reachable = WaitUntil(
         [&] {
             under = WindowFromPoint(screen);
@@ -43,7 +44,17 @@ void WaitUntilReachable(HWND window, POINT screen)
                 return false;
             info = GUITHREADINFO{};
             info.cbSize = sizeof info;
-            return !GetGUIThreadInfo(thread, &info) || !info.hwndCapture || info.hwndCapture == under;
+            if (!GetGUIThreadInfo(thread, &info) || !info.hwndCapture || info.hwndCapture == under)
+                return true;
+            // A skinned button that handled a pointer move late took the
+            // capture after the pointer had left; it lets go once it sees
+            // the pointer elsewhere, as when the user moves the mouse on.
+            if (GetTickCount64() - nudged >= 500) {
+                MoveMouseTo({screen.x + 1, screen.y});
+                MoveMouseTo(screen);
+                nudged = GetTickCount64();
+            }
+            return false;
         },
         5000);
     if (!reachable) {

@@ -200,12 +200,7 @@ TEST_F(DayOfUse, ChangeApplyCancelEndAndStartAgain)
     // area, and once shown again from its icon the next Apply sends the
     // saved rate.
     ASSERT_TRUE(ClickReportRate(page, kRing125Hz)) << "the ring did not take the click";
-    ASSERT_TRUE(ClickUntil(main, kCancelButton, [&] { return !IsWindowVisible(main); }))
-        << "Cancel did not hide the window";
-    ClickIcon(main, WM_LBUTTONDBLCLK);
-    ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(main) != FALSE; }, 5000)) << "the icon did not show it";
-    SetWindowPos(main, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-    BringToFront(main);
+    ASSERT_TRUE(CancelAndShowFromIcon(main));
     ASSERT_TRUE(ApplyAndWaitForUpload(main));
     const std::vector<uint8_t> rate = LastFrameOf(program->FrameLog(), kCmdSetReportRate);
     ASSERT_GE(rate.size(), 4u);
@@ -315,13 +310,7 @@ TEST_F(DayOfUse, PagesChangedAppliedAndFurtherChangesCancelled)
     ASSERT_NE(page, nullptr);
     const std::vector<COLORREF> wheelSaved = PaintedLook(page, kWheelModes);
     ASSERT_TRUE(ClickUntil(page, kWheelLineUp, [&] { return WindowText(lines) == L"6"; }));
-    ASSERT_TRUE(ClickUntil(main, kCancelButton, [&] { return !IsWindowVisible(main); }))
-        << "Cancel did not hide the window";
-
-    ClickIcon(main, WM_LBUTTONDBLCLK);
-    ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(main) != FALSE; }, 5000)) << "the icon did not show it";
-    SetWindowPos(main, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-    BringToFront(main);
+    ASSERT_TRUE(CancelAndShowFromIcon(main));
     page = OpenPanelSection(main, kSectionAngleSnap);
     ASSERT_NE(page, nullptr);
     EXPECT_TRUE(ComesToShow(page, kWholePage, angleSaved)) << "angle snapping shows the saved state";

@@ -321,6 +321,23 @@ void ProgramEndToEnd::ClickIcon(HWND main, UINT mouseMessage) const
     PostMessageW(main, WM_TRAYNOTIFY, kIconId, mouseMessage);
 }
 
+bool ProgramEndToEnd::CancelAndShowFromIcon(HWND main)
+{
+    using namespace e2e;
+    if (!ClickUntil(main, kCancelButton, [&] { return !IsWindowVisible(main); })) {
+        ADD_FAILURE() << "Cancel did not hide the window";
+        return false;
+    }
+    ClickIcon(main, WM_LBUTTONDBLCLK);
+    if (!WaitUntil([&] { return IsWindowVisible(main) != FALSE; }, 5000)) {
+        ADD_FAILURE() << "the icon did not show it";
+        return false;
+    }
+    SetWindowPos(main, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    BringToFront(main);
+    return true;
+}
+
 std::optional<DWORD> ProgramEndToEnd::ExitFromIconMenu(HWND main) const
 {
     // Keys pressed before the menu takes the keyboard are lost; the user

@@ -129,6 +129,10 @@ protected:
     // The icon's messages, as the shell sends them to the main window.
     void ClickIcon(HWND main, UINT mouseMessage) const;
 
+    // Cancel, which hides the window to the notification area, then a
+    // double click on the icon, which shows it again; true when it shows.
+    bool CancelAndShowFromIcon(HWND main);
+
     // Chooses "Exit" from the icon's menu; the program's exit code once it
     // has ended, nothing when no menu showed or it did not end.
     std::optional<DWORD> ExitFromIconMenu(HWND main) const;

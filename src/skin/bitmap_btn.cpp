@@ -1,5 +1,6 @@
 #include "skin/bitmap_btn.h"
 
+#include "skin/pointer_position.h"
 #include "skin/skin_draw.h"
 
 BEGIN_MESSAGE_TABLE(CBitmapBtn)
@@ -113,6 +114,12 @@ bool CBitmapBtn::CanHover() const
     return ::GetActiveWindow() != nullptr && root != nullptr && ::IsWindowEnabled(root);
 }
 
+bool CBitmapBtn::PointerIsOver() const
+{
+    POINT pointer{};
+    return CurrentPointerPosition(pointer) && ::WindowFromPoint(pointer) == m_hWnd;
+}
+
 void CBitmapBtn::OnMouseMove(UINT flags, CPoint point)
 {
     CButton::OnMouseMove(flags, point);
@@ -123,7 +130,7 @@ void CBitmapBtn::OnMouseMove(UINT flags, CPoint point)
 
     CPoint screen = point;
     ClientToScreen(&screen);
-    if (::GetCapture() != m_hWnd && CanHover() && GetOwner() != nullptr) {
+    if (::GetCapture() != m_hWnd && CanHover() && PointerIsOver() && GetOwner() != nullptr) {
         m_nHover = 1;
         SetCapture();
         Invalidate(TRUE);

@@ -65,6 +65,11 @@ private:
     // Whether a pointer over the button may take the hover capture: some
     // window of the program is active and the button's own window is enabled.
     bool CanHover() const;
+    // Whether the pointer is over the button now. A move handled late, once
+    // the pointer has already left, must not take the capture: the button
+    // would keep it until the next move, and a press meanwhile would go to
+    // the button instead of the window under the pointer.
+    bool PointerIsOver() const;
     CBitmap& ImageForState(UINT itemState);
     void DrawCaptioned(CDC& target, CDC& image, const CRect& client);
 };

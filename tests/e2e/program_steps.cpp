@@ -46,9 +46,9 @@ void WaitUntilReachable(HWND window, POINT screen)
             info.cbSize = sizeof info;
             if (!GetGUIThreadInfo(thread, &info) || !info.hwndCapture || info.hwndCapture == under)
                 return true;
-            // A skinned button that handled a pointer move late took the
-            // capture after the pointer had left; it lets go once it sees
-            // the pointer elsewhere, as when the user moves the mouse on.
+            // A window still holding the capture from before lets go once
+            // it sees the pointer elsewhere: the pointer is moved on a
+            // little, as the user's hand would.
             if (GetTickCount64() - nudged >= 500) {
                 MoveMouseTo({screen.x + 1, screen.y});
                 MoveMouseTo(screen);

@@ -1,4 +1,5 @@
 #include "skin/bitmap_btn.h"
+#include "skin/pointer_position.h"
 
 #include "skin_test_helpers.h"
 
@@ -36,7 +37,24 @@ protected:
     void TearDown() override { ::ReleaseCapture(); }
 
     COLORREF Face() { return WindowPixel(button.m_hWnd, 50, 10); }
-    void Send(UINT message, WPARAM flags, int x, int y) { button.SendMessage(message, flags, Packed(x, y)); }
+    // A pointer move is sent with the pointer standing there, as the system
+    // would report it.
+    void Send(UINT message, WPARAM flags, int x, int y)
+    {
+        if (message == WM_MOUSEMOVE) {
+            g_pointer = {x, y};
+            ::ClientToScreen(button.m_hWnd, &g_pointer);
+        }
+        button.SendMessage(message, flags, Packed(x, y));
+    }
+
+    static BOOL WINAPI PointerAt(LPPOINT screen)
+    {
+        *screen = g_pointer;
+        return TRUE;
+    }
+    static inline POINT g_pointer{};
+    ScopedPointerPosition pointer{&PointerAt};
     std::vector<Posted> Moves() { return parent.TakePosted(WM_MOUSEMOVE, WM_MOUSEMOVE); }
 
     ParentWindow parent;
@@ -125,6 +143,22 @@ TEST_F(BitmapBtnTest, NoHoverCaptureWhileTheWindowIsDisabled)
     EXPECT_EQ(::GetCapture(), nullptr);
     EXPECT_EQ(button.m_nHover, 0);
     parent.EnableWindow(TRUE);
+}
+
+// A move over the button handled once the pointer has left it (the user
+// moved on before the program caught up) takes no capture, so the next
+// press goes where the pointer is.
+TEST_F(BitmapBtnTest, AMoveHandledAfterThePointerLeftTakesNoCapture)
+{
+    Send(WM_MOUSEMOVE, 0, 7, 60);  // the pointer is over the parent now
+    button.SendMessage(WM_MOUSEMOVE, 0, Packed(7, 4));
+    EXPECT_EQ(::GetCapture(), nullptr);
+    EXPECT_EQ(button.m_nHover, 0);
+    EXPECT_EQ(Face(), kNormal);
+
+    Send(WM_MOUSEMOVE, 0, 8, 4);  // and back over the button
+    EXPECT_EQ(::GetCapture(), button.m_hWnd);
+    EXPECT_EQ(button.m_nHover, 1);
 }
 
 TEST_F(BitmapBtnTest, LeavingWithTheButtonHeldKeepsTheCapture)

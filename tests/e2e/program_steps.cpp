@@ -72,25 +72,40 @@ void WaitUntilReachable(HWND window, POINT screen)
 
 }  // namespace
 
-void ClickWhenReachable(HWND window, POINT client)
+void ClickWhenReachable(HWND window, POINT client, bool right)
 {
     const POINT screen = ClientToScreenPoint(window, client);
     MoveMouseTo(screen);
     WaitUntilReachable(window, screen);
-    MouseButton(true);
-    MouseButton(false);
+    MouseButton(true, right);
+    MouseButton(false, right);
 }
 
-bool ClickUntil(HWND window, POINT client, const std::function<bool()>& done, int attempts, DWORD waitMs)
+namespace {
+
+bool ClickWithUntil(bool right, HWND window, POINT client, const std::function<bool()>& done, int attempts,
+                    DWORD waitMs)
 {
     for (int attempt = 0; attempt < attempts; ++attempt) {
         if (attempt > 0 && done())
             return true;
-        ClickWhenReachable(window, client);
+        ClickWhenReachable(window, client, right);
         if (WaitUntil(done, waitMs))
             return true;
     }
     return false;
+}
+
+}  // namespace
+
+bool ClickUntil(HWND window, POINT client, const std::function<bool()>& done, int attempts, DWORD waitMs)
+{
+    return ClickWithUntil(false, window, client, done, attempts, waitMs);
+}
+
+bool RightClickUntil(HWND window, POINT client, const std::function<bool()>& done)
+{
+    return ClickWithUntil(true, window, client, done, 3, 3000);
 }
 
 void WaitUntilAnswering(HWND window)

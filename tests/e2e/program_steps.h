@@ -48,13 +48,15 @@ inline constexpr POINT BoxOfRow(int row)
 // old button still holds it would go to that button. So the pointer is
 // moved first and the press waits until the point shows a window of the
 // program that no other window's capture overrides.
-void ClickWhenReachable(HWND window, POINT client);
+void ClickWhenReachable(HWND window, POINT client, bool right = false);
 
 // Clicks a client point of `window` until `done` holds, at most `attempts`
 // times, waiting `waitMs` after each click. Under Wine on the virtual
 // display a press now and then goes to the activation or hover of a window
 // alone; a user would click again. True when `done` came to hold.
 bool ClickUntil(HWND window, POINT client, const std::function<bool()>& done, int attempts = 3, DWORD waitMs = 3000);
+// The same with the right button.
+bool RightClickUntil(HWND window, POINT client, const std::function<bool()>& done);
 
 // Returns once `window`'s thread has handled what was sent to it before
 // (at most 20 s).

@@ -234,7 +234,8 @@ TEST_F(DayOfUse, PagesChangedAppliedAndFurtherChangesCancelled)
     // DPI stage 2: half way up, and a colour picked in the colour dialog.
     HWND page = OpenPanelSection(main, kSectionDpi);
     ASSERT_NE(page, nullptr) << "the DPI page did not open";
-    DragWhenReachable(page, DpiSlider(1, 170), DpiSlider(1, 88));
+    ASSERT_TRUE(DragUntilRedrawn(page, DpiSlider(1, 170), DpiSlider(1, 88), DpiSliderColumn(1)))
+        << "the slider did not move";
     HWND dialog = nullptr;
     ASSERT_TRUE(ClickUntil(page, DpiSwatch(1), [&] {
         return (dialog = WaitForOtherWindow(main, L"#32770", 0)) != nullptr;

@@ -155,6 +155,20 @@ void DragWhenReachable(HWND window, POINT from, POINT to)
     MouseButton(false);
 }
 
+bool DragUntilRedrawn(HWND window, POINT from, POINT to, const RECT& watched)
+{
+    const POINT topLeft = ClientToScreenPoint(window, {watched.left, watched.top});
+    const POINT bottomRight = ClientToScreenPoint(window, {watched.right, watched.bottom});
+    const RECT screen{topLeft.x, topLeft.y, bottomRight.x, bottomRight.y};
+    const std::vector<COLORREF> before = SettledScreenRegion(window, screen);
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        DragWhenReachable(window, from, to);
+        if (WaitUntil([&] { return ScreenRegion(screen) != before; }, 3000))
+            return true;
+    }
+    return false;
+}
+
 HWND VisibleChildAt(HWND window, POINT client)
 {
     const HWND child = ChildWindowFromPointEx(window, client, CWP_SKIPINVISIBLE);

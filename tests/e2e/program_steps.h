@@ -81,6 +81,17 @@ bool ClickReportRate(HWND page, POINT quarter);
 // Presses at `from` and releases at `to` (client points of `window`),
 // passing the midpoint on the way.
 void DragWhenReachable(HWND window, POINT from, POINT to);
+// Drags as above until what the screen shows of `watched` (client
+// coordinates of `window`) changes, at most three times; a drag to a place
+// ends the same however often it is repeated.
+bool DragUntilRedrawn(HWND window, POINT from, POINT to, const RECT& watched);
+
+// The column of the DPI page that stage `stage`'s slider takes (page
+// coordinates).
+inline constexpr RECT DpiSliderColumn(int stage)
+{
+    return {DpiSlider(stage, 0).x - 8, 0, DpiSlider(stage, 0).x + 8, 200};
+}
 
 // The visible child of `window` at a client point, if any.
 HWND VisibleChildAt(HWND window, POINT client);

@@ -26,7 +26,8 @@ TEST_F(SettingsPagesEndToEnd, DraggedDpiStageIsSavedAndSentInTheProfileBlock)
     ASSERT_NE(page, nullptr) << "the DPI page did not open";
 
     // From the bottom half way up: 1 + 215 * 85 / 170.
-    DragWhenReachable(page, DpiSlider(1, 170), DpiSlider(1, 88));
+    ASSERT_TRUE(DragUntilRedrawn(page, DpiSlider(1, 170), DpiSlider(1, 88), DpiSliderColumn(1)))
+        << "the slider did not move";
     ASSERT_TRUE(ApplyAndWaitForUpload(main));
 
     SettingsRecord saved{};

@@ -107,8 +107,7 @@ RECT PartOnScreen(HWND page, const RECT& part)
     GetClientRect(page, &client);
     RECT cut{};
     IntersectRect(&cut, &client, &part);
-    MapWindowPoints(page, nullptr, reinterpret_cast<POINT*>(&cut), 2);
-    return cut;
+    return ScreenRectOf(page, cut);
 }
 
 // What the screen shows of `part` of `page` once it has painted: not one

@@ -108,6 +108,13 @@ bool RightClickUntil(HWND window, POINT client, const std::function<bool()>& don
     return ClickWithUntil(true, window, client, done, 3, 3000);
 }
 
+RECT ScreenRectOf(HWND window, const RECT& client)
+{
+    const POINT topLeft = ClientToScreenPoint(window, {client.left, client.top});
+    const POINT bottomRight = ClientToScreenPoint(window, {client.right, client.bottom});
+    return {topLeft.x, topLeft.y, bottomRight.x, bottomRight.y};
+}
+
 void WaitUntilAnswering(HWND window)
 {
     DWORD_PTR answer = 0;
@@ -131,9 +138,7 @@ std::vector<COLORREF> SettledScreenRegion(HWND window, const RECT& screen)
 
 bool ClickUntilRedrawn(HWND window, POINT client, const RECT& watched)
 {
-    const POINT topLeft = ClientToScreenPoint(window, {watched.left, watched.top});
-    const POINT bottomRight = ClientToScreenPoint(window, {watched.right, watched.bottom});
-    const RECT screen{topLeft.x, topLeft.y, bottomRight.x, bottomRight.y};
+    const RECT screen = ScreenRectOf(window, watched);
     // What was there before the click, once the window has painted it.
     const std::vector<COLORREF> before = SettledScreenRegion(window, screen);
     return ClickUntil(window, client, [&] { return ScreenRegion(screen) != before; });
@@ -157,9 +162,7 @@ void DragWhenReachable(HWND window, POINT from, POINT to)
 
 bool DragUntilRedrawn(HWND window, POINT from, POINT to, const RECT& watched)
 {
-    const POINT topLeft = ClientToScreenPoint(window, {watched.left, watched.top});
-    const POINT bottomRight = ClientToScreenPoint(window, {watched.right, watched.bottom});
-    const RECT screen{topLeft.x, topLeft.y, bottomRight.x, bottomRight.y};
+    const RECT screen = ScreenRectOf(window, watched);
     const std::vector<COLORREF> before = SettledScreenRegion(window, screen);
     for (int attempt = 0; attempt < 3; ++attempt) {
         DragWhenReachable(window, from, to);

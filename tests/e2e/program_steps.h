@@ -58,6 +58,9 @@ bool ClickUntil(HWND window, POINT client, const std::function<bool()>& done, in
 // The same with the right button.
 bool RightClickUntil(HWND window, POINT client, const std::function<bool()>& done);
 
+// A rectangle of `window`'s client coordinates in screen coordinates.
+RECT ScreenRectOf(HWND window, const RECT& client);
+
 // Returns once `window`'s thread has handled what was sent to it before
 // (at most 20 s).
 void WaitUntilAnswering(HWND window);

@@ -4,6 +4,8 @@
 // device-interface notifications. Tests replace them to see how a failed
 // start-up ends.
 
+#include "classlib/scoped_install.h"
+
 #include <windows.h>
 
 struct DeviceWatchCalls {
@@ -22,13 +24,4 @@ DeviceWatchCalls RealDeviceWatchCalls();
 DeviceWatchCalls SetDeviceWatchCalls(const DeviceWatchCalls& calls);
 
 // Installs calls for the lifetime of the object, then puts back the previous.
-class ScopedDeviceWatchCalls {
-public:
-    explicit ScopedDeviceWatchCalls(const DeviceWatchCalls& calls) : m_previous(SetDeviceWatchCalls(calls)) {}
-    ~ScopedDeviceWatchCalls() { SetDeviceWatchCalls(m_previous); }
-    ScopedDeviceWatchCalls(const ScopedDeviceWatchCalls&) = delete;
-    ScopedDeviceWatchCalls& operator=(const ScopedDeviceWatchCalls&) = delete;
-
-private:
-    DeviceWatchCalls m_previous;
-};
+using ScopedDeviceWatchCalls = ScopedInstall<DeviceWatchCalls, &SetDeviceWatchCalls>;

@@ -3,6 +3,7 @@
 // skin pictures below its folder. Tests point it into a folder of their own.
 
 #include "classlib/cstring.h"
+#include "classlib/scoped_install.h"
 
 // The path set by SetProgramModulePath, else GetModuleFileNameW of the
 // running program.
@@ -13,13 +14,4 @@ CString ProgramModulePath();
 CString SetProgramModulePath(const CString& path);
 
 // Sets the module path for the lifetime of the object, then puts back the previous.
-class ScopedProgramModulePath {
-public:
-    explicit ScopedProgramModulePath(const CString& path) : m_previous(SetProgramModulePath(path)) {}
-    ~ScopedProgramModulePath() { SetProgramModulePath(m_previous); }
-    ScopedProgramModulePath(const ScopedProgramModulePath&) = delete;
-    ScopedProgramModulePath& operator=(const ScopedProgramModulePath&) = delete;
-
-private:
-    CString m_previous;
-};
+using ScopedProgramModulePath = ScopedInstall<CString, &SetProgramModulePath>;

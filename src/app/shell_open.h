@@ -3,6 +3,8 @@
 // (ShellExecuteW), through one replaceable function, so that tests can see
 // what would be opened without anything being opened.
 
+#include "classlib/scoped_install.h"
+
 #include <windows.h>
 
 using ShellExecuteFunction = HINSTANCE(WINAPI*)(HWND owner, LPCWSTR verb, LPCWSTR file, LPCWSTR parameters,
@@ -16,14 +18,4 @@ void OpenWithShell(LPCWSTR file);
 ShellExecuteFunction SetShellExecuteFunction(ShellExecuteFunction function);
 
 // Installs a function for the lifetime of the object, then puts back the previous.
-class ScopedShellExecuteFunction {
-public:
-    explicit ScopedShellExecuteFunction(ShellExecuteFunction function) : m_previous(SetShellExecuteFunction(function))
-    {}
-    ~ScopedShellExecuteFunction() { SetShellExecuteFunction(m_previous); }
-    ScopedShellExecuteFunction(const ScopedShellExecuteFunction&) = delete;
-    ScopedShellExecuteFunction& operator=(const ScopedShellExecuteFunction&) = delete;
-
-private:
-    ShellExecuteFunction m_previous;
-};
+using ScopedShellExecuteFunction = ScopedInstall<ShellExecuteFunction, &SetShellExecuteFunction>;

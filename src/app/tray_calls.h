@@ -4,6 +4,8 @@
 // hands over, and the end of the process, so a test's process outlives
 // the main window it destroys.
 
+#include "classlib/scoped_install.h"
+
 #include <windows.h>
 
 #include <shellapi.h>
@@ -22,13 +24,4 @@ TrayCalls RealTrayCalls();
 TrayCalls SetTrayCalls(const TrayCalls& calls);
 
 // Installs calls for the lifetime of the object, then puts back the previous.
-class ScopedTrayCalls {
-public:
-    explicit ScopedTrayCalls(const TrayCalls& calls) : m_previous(SetTrayCalls(calls)) {}
-    ~ScopedTrayCalls() { SetTrayCalls(m_previous); }
-    ScopedTrayCalls(const ScopedTrayCalls&) = delete;
-    ScopedTrayCalls& operator=(const ScopedTrayCalls&) = delete;
-
-private:
-    TrayCalls m_previous;
-};
+using ScopedTrayCalls = ScopedInstall<TrayCalls, &SetTrayCalls>;

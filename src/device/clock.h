@@ -3,6 +3,8 @@
 // goes through it, so tests can replace it with a virtual clock that advances
 // instantly and records each pause.
 
+#include "classlib/scoped_install.h"
+
 #include <windows.h>
 
 #include <mutex>
@@ -53,13 +55,4 @@ DWORD ClockTickCount();
 Clock* SetClock(Clock* clock);
 
 // Installs a clock for the lifetime of the object, then puts back the previous.
-class ScopedClock {
-public:
-    explicit ScopedClock(Clock& clock) : m_previous(SetClock(&clock)) {}
-    ~ScopedClock() { SetClock(m_previous); }
-    ScopedClock(const ScopedClock&) = delete;
-    ScopedClock& operator=(const ScopedClock&) = delete;
-
-private:
-    Clock* m_previous;
-};
+using ScopedClock = ScopedInstallObject<Clock, &SetClock>;

@@ -9,6 +9,8 @@
 // that fails gives INVALID_HANDLE_VALUE, calls return FALSE and set the
 // thread's last error.
 
+#include "classlib/scoped_install.h"
+
 #include <windows.h>
 
 // The SDK's HID headers declare C functions without saying so.
@@ -83,16 +85,7 @@ HidBackend& Hid();
 HidBackend* SetHidBackend(HidBackend* backend);
 
 // Installs a backend for the lifetime of the object, then puts back the previous.
-class ScopedHidBackend {
-public:
-    explicit ScopedHidBackend(HidBackend& backend) : m_previous(SetHidBackend(&backend)) {}
-    ~ScopedHidBackend() { SetHidBackend(m_previous); }
-    ScopedHidBackend(const ScopedHidBackend&) = delete;
-    ScopedHidBackend& operator=(const ScopedHidBackend&) = delete;
-
-private:
-    HidBackend* m_previous;
-};
+using ScopedHidBackend = ScopedInstallObject<HidBackend, &SetHidBackend>;
 
 // A handle of the installed backend, closed through it when the object goes.
 class HidHandle {

@@ -3,6 +3,8 @@
 // per notch, or WHEEL_PAGESCROLL. Read from Windows unless a test installs a
 // value of its own, so that a test changes no setting of the system.
 
+#include "classlib/scoped_install.h"
+
 #include <windows.h>
 
 #include <optional>
@@ -15,13 +17,4 @@ UINT WheelScrollLines();
 std::optional<UINT> SetWheelScrollLines(std::optional<UINT> lines);
 
 // Installs a value for the lifetime of the object, then puts back the previous.
-class ScopedWheelScrollLines {
-public:
-    explicit ScopedWheelScrollLines(UINT lines) : m_previous(SetWheelScrollLines(lines)) {}
-    ~ScopedWheelScrollLines() { SetWheelScrollLines(m_previous); }
-    ScopedWheelScrollLines(const ScopedWheelScrollLines&) = delete;
-    ScopedWheelScrollLines& operator=(const ScopedWheelScrollLines&) = delete;
-
-private:
-    std::optional<UINT> m_previous;
-};
+using ScopedWheelScrollLines = ScopedInstall<std::optional<UINT>, &SetWheelScrollLines>;

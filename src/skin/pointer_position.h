@@ -4,6 +4,8 @@
 // moving the real one: moving it makes the system send pointer moves of its
 // own to the windows under it.
 
+#include "classlib/scoped_install.h"
+
 #include <windows.h>
 
 using PointerPositionFunction = BOOL(WINAPI*)(LPPOINT screen);
@@ -15,14 +17,4 @@ bool CurrentPointerPosition(POINT& screen);
 PointerPositionFunction SetPointerPositionFunction(PointerPositionFunction function);
 
 // Installs a function for the lifetime of the object, then puts back the previous.
-class ScopedPointerPosition {
-public:
-    explicit ScopedPointerPosition(PointerPositionFunction function) : m_previous(SetPointerPositionFunction(function))
-    {}
-    ~ScopedPointerPosition() { SetPointerPositionFunction(m_previous); }
-    ScopedPointerPosition(const ScopedPointerPosition&) = delete;
-    ScopedPointerPosition& operator=(const ScopedPointerPosition&) = delete;
-
-private:
-    PointerPositionFunction m_previous;
-};
+using ScopedPointerPosition = ScopedInstall<PointerPositionFunction, &SetPointerPositionFunction>;

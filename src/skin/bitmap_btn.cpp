@@ -1,5 +1,6 @@
 #include "skin/bitmap_btn.h"
 
+#include "skin/paint_contexts.h"
 #include "skin/pointer_position.h"
 #include "skin/skin_draw.h"
 
@@ -52,8 +53,7 @@ CBitmap& CBitmapBtn::ImageForState(UINT itemState)
 void CBitmapBtn::DrawItem(LPDRAWITEMSTRUCT drawItem)
 {
     CDC* target = CDC::FromHandle(drawItem->hDC);
-    CDC image;
-    image.CreateCompatibleDC(target);
+    CDC& image = PictureSourceContext();
     ScopedSelectObject selectImage(image, ImageForState(drawItem->itemState));
     CRect client;
     GetClientRect(&client);
@@ -68,19 +68,21 @@ void CBitmapBtn::DrawItem(LPDRAWITEMSTRUCT drawItem)
 // Composes image and caption off screen so the button never flickers.
 void CBitmapBtn::DrawCaptioned(CDC& target, CDC& image, const CRect& client)
 {
-    CDC compose;
-    compose.CreateCompatibleDC(&target);
-    CBitmap composed;
-    composed.CreateCompatibleBitmap(&target, client.Width(), client.Height());
-    ScopedSelectObject selectComposed(compose, composed);
-    compose.BitBlt(0, 0, client.Width(), client.Height(), &image, 0, 0, SRCCOPY);
+    const int width = client.Width();
+    const int height = client.Height();
+    CDC* compose = CompositionContext(width, height);
+    if (!compose)
+        return;
+    // Black wherever the image does not reach, as in a fresh bitmap.
+    ::PatBlt(*compose, 0, 0, width, height, BLACKNESS);
+    compose->BitBlt(0, 0, width, height, &image, 0, 0, SRCCOPY);
 
-    compose.SetBkMode(TRANSPARENT);
-    compose.SetTextColor(kCaptionColour);
+    compose->SetBkMode(TRANSPARENT);
+    compose->SetTextColor(kCaptionColour);
     CFont font;
     font.CreateFont(m_nFontHeight, 0, 0, 0, 550, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
                     CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, FF_MODERN | DEFAULT_PITCH, m_strFontFace);
-    ScopedSelectObject selectFont(compose, font);
+    ScopedSelectObject selectFont(*compose, font);
 
     CRect text = client;
     text.left += 5;
@@ -92,9 +94,9 @@ void CBitmapBtn::DrawCaptioned(CDC& target, CDC& image, const CRect& client)
         if (m_nAlign == 1 && m_nLeftIndent >= 1)
             text.left += m_nLeftIndent;
     }
-    compose.DrawText(m_strCaption, &text, format);
+    compose->DrawText(m_strCaption, &text, format);
 
-    target.BitBlt(0, 0, client.Width(), client.Height(), &compose, 0, 0, SRCCOPY);
+    target.BitBlt(0, 0, width, height, compose, 0, 0, SRCCOPY);
 }
 
 void CBitmapBtn::OnKillFocus(CWnd* newFocus)

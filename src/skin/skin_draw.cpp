@@ -1,5 +1,7 @@
 #include "skin/skin_draw.h"
 
+#include "skin/paint_contexts.h"
+
 namespace {
 
 // AlphaBlend expects colour already multiplied by alpha; the decoder gives
@@ -33,10 +35,14 @@ void DrawPreparedPng(CDC& dc, const CImage& image, int x, int y)
 {
     const int width = image.GetWidth();
     const int height = image.GetHeight();
-    if (image.HasAlphaChannel())
-        image.AlphaBlend(dc, x, y, width, height, 0, 0, width, height, 0xFF, AC_SRC_OVER);
-    else
-        image.StretchBlt(dc, x, y, width, height, 0, 0, width, height, SRCCOPY);
+    CDC& source = PictureSourceContext();
+    ScopedSelectObject select(source.m_hDC, static_cast<HBITMAP>(image));
+    if (image.HasAlphaChannel()) {
+        const BLENDFUNCTION blend{AC_SRC_OVER, 0, 0xFF, AC_SRC_ALPHA};
+        ::GdiAlphaBlend(dc, x, y, width, height, source, 0, 0, width, height, blend);
+    } else {
+        ::StretchBlt(dc, x, y, width, height, source, 0, 0, width, height, SRCCOPY);
+    }
 }
 
 int DrawPngWithAlpha(CDC* dc, const wchar_t* path, int x, int y)
@@ -50,6 +56,26 @@ int DrawPngWithAlpha(CDC* dc, const wchar_t* path, int x, int y)
     return 1;
 }
 
+BOOL CreateDrawingBitmap(CBitmap& bitmap, CDC* reference, int width, int height)
+{
+    if (width <= 0 || height <= 0)
+        return bitmap.CreateCompatibleBitmap(reference, width, height);
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;  // top row first
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    const HBITMAP created = ::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    if (bitmap.Attach(created))
+        return TRUE;
+    if (created)
+        ::DeleteObject(created);
+    return FALSE;
+}
+
 void CopyBitmapRect(CDC* reference, CBitmap* destination, CBitmap* source, int left, int top, int right, int bottom)
 {
     if (!source || !source->GetSafeHandle() || !destination)
@@ -58,7 +84,7 @@ void CopyBitmapRect(CDC* reference, CBitmap* destination, CBitmap* source, int l
     destination->DeleteObject();
     const int width = right - left;
     const int height = bottom - top;
-    destination->CreateCompatibleBitmap(reference, width, height);
+    CreateDrawingBitmap(*destination, reference, width, height);
 
     CDC target;
     CDC from;

@@ -27,8 +27,16 @@ bool LoadPictureBitmap(const wchar_t* path, CBitmap& bitmap);
 // not load.
 SIZE MeasurePicture(const wchar_t* path);
 
-// Makes `destination` a bitmap of (right - left) x (bottom - top) pixels,
-// compatible with `reference`, holding the pixels of `source` from
-// (left, top). A bitmap `destination` held before is deleted. Does nothing
-// when `source` holds no bitmap.
+// Makes `bitmap` (which must hold none) a 32-bit colour bitmap of width x
+// height pixels, all black: the screen's own pixel format, so it draws and
+// is drawn exactly like a bitmap compatible with the screen. Unlike one, it
+// is selected into a memory context without asking the display for its
+// format, which under Wine costs round trips to its server on every paint.
+// An empty size gives what CreateCompatibleBitmap gives for it.
+BOOL CreateDrawingBitmap(CBitmap& bitmap, CDC* reference, int width, int height);
+
+// Makes `destination` a drawing bitmap (CreateDrawingBitmap) of
+// (right - left) x (bottom - top) pixels holding the pixels of `source`
+// from (left, top). A bitmap `destination` held before is deleted. Does
+// nothing when `source` holds no bitmap.
 void CopyBitmapRect(CDC* reference, CBitmap* destination, CBitmap* source, int left, int top, int right, int bottom);

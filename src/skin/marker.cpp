@@ -2,6 +2,7 @@
 
 #include "messages.h"
 #include "skin/marker_geometry.h"
+#include "skin/paint_contexts.h"
 #include "skin/skin_draw.h"
 
 BEGIN_MESSAGE_TABLE(CDMarker)
@@ -18,6 +19,36 @@ BEGIN_MESSAGE_TABLE(CDMarkerV)
     MAP_LBUTTONUP(OnLButtonUp)
     MAP_MOUSEMOVE(OnMouseMove)
 END_MESSAGE_TABLE()
+
+namespace {
+
+SIZE PictureSize(const CBitmap& picture)
+{
+    BITMAP info{};
+    picture.GetBitmap(&info);
+    return {info.bmWidth, info.bmHeight};
+}
+
+// Puts `picture` from its point `from` on the window's rectangle `part`.
+// Where the picture does not reach (a slider larger than its pictures), the
+// part is painted black.
+void CopyPicture(CDC& window, CDC& source, const CBitmap& picture, const RECT& part, POINT from)
+{
+    const PictureReach reach = ReachOfPicture(part, from, PictureSize(picture));
+    ScopedSelectObject select(source, picture);
+    const auto empty = [](const RECT& r) { return r.right <= r.left || r.bottom <= r.top; };
+    const RECT& covered = reach.covered;
+    if (!empty(covered))
+        window.BitBlt(covered.left, covered.top, covered.right - covered.left, covered.bottom - covered.top, &source,
+                      from.x, from.y, SRCCOPY);
+    for (const RECT& beyond : {reach.right, reach.below}) {
+        if (!empty(beyond))
+            ::PatBlt(window, beyond.left, beyond.top, beyond.right - beyond.left, beyond.bottom - beyond.top,
+                     BLACKNESS);
+    }
+}
+
+}  // namespace
 
 CDMarker::~CDMarker() = default;
 
@@ -55,29 +86,19 @@ void CDMarker::Paint(bool vertical)
     if (width <= 0 || height <= 0)
         return;
 
-    CDC compose;
-    compose.CreateCompatibleDC(&dc);
-    CBitmap composed;
-    composed.CreateCompatibleBitmap(&dc, width, height);
-    ScopedSelectObject selectComposed(compose, composed);
-
-    CDC source;
-    source.CreateCompatibleDC(&dc);
-    {
-        ScopedSelectObject selectTrack(source, m_bmpTrack);
-        compose.BitBlt(0, 0, width, height, &source, 0, 0, SRCCOPY);
+    // The fill and the visible rest of the track lie side by side, so each
+    // pixel goes to the window once, straight from its picture: nothing shows
+    // half drawn, and nothing is composed first.
+    CDC& source = PictureSourceContext();
+    if (vertical) {
+        const int fill = MarkerFillLength(height, m_nPos, m_nMin, m_nMax);
+        CopyPicture(dc, source, m_bmpTrack, RECT{0, 0, width, height - fill}, POINT{0, 0});
+        CopyPicture(dc, source, m_bmpFill, RECT{0, height - fill, width, height}, POINT{0, 0});
+    } else {
+        const int fill = MarkerFillLength(width, m_nPos, m_nMin, m_nMax);
+        CopyPicture(dc, source, m_bmpTrack, RECT{fill, 0, width, height}, POINT{fill, 0});
+        CopyPicture(dc, source, m_bmpFill, RECT{0, 0, fill, height}, POINT{0, 0});
     }
-    {
-        ScopedSelectObject selectFill(source, m_bmpFill);
-        if (vertical) {
-            const int fill = MarkerFillLength(height, m_nPos, m_nMin, m_nMax);
-            compose.BitBlt(0, height - fill, width, fill, &source, 0, 0, SRCCOPY);
-        } else {
-            const int fill = MarkerFillLength(width, m_nPos, m_nMin, m_nMax);
-            compose.BitBlt(0, 0, fill, height, &source, 0, 0, SRCCOPY);
-        }
-    }
-    dc.BitBlt(0, 0, width, height, &compose, 0, 0, SRCCOPY);
 }
 
 void CDMarker::OnPaint()

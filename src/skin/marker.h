@@ -52,8 +52,8 @@ protected:
     // The mouse point of a message (client coordinates) in the owner's.
     CPoint ToOwner(CPoint point) const;
     void Notify(UINT message) const;
-    // Composes track and fill for a fill of `fill` pixels and puts the result
-    // on the window; `vertical` fills from the bottom.
+    // Puts the fill for the current position and the track beside it on the
+    // window; `vertical` fills from the bottom.
     void Paint(bool vertical);
     // The position a mouse point (client coordinates) picks along the axis.
     int PositionAt(CPoint point, bool vertical) const;

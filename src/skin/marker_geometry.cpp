@@ -53,3 +53,17 @@ int MarkerPositionForValue(int value, int minimum, int maximum)
 {
     return (value >= minimum && value <= maximum) ? value : minimum;
 }
+
+PictureReach ReachOfPicture(RECT part, POINT from, SIZE picture)
+{
+    const auto inside = [](std::int64_t edge, LONG low, LONG high) {
+        return high < low ? low : static_cast<LONG>(std::clamp<std::int64_t>(edge, low, high));
+    };
+    const LONG reachRight = inside(std::int64_t{part.left} + picture.cx - from.x, part.left, part.right);
+    const LONG reachBottom = inside(std::int64_t{part.top} + picture.cy - from.y, part.top, part.bottom);
+    return {
+        {part.left, part.top, reachRight, reachBottom},
+        {reachRight, part.top, std::max(part.right, reachRight), std::max(part.bottom, part.top)},
+        {part.left, reachBottom, reachRight, std::max(part.bottom, reachBottom)},
+    };
+}

@@ -3,6 +3,8 @@
 // position shows, and which position a mouse point picks. All divisions
 // truncate toward zero.
 
+#include <windows.h>
+
 // The number of pixels (columns of a horizontal slider, rows of a vertical
 // one) that the fill image covers at `position`, for a slider `length`
 // pixels long. The fill grows by length / (maximum - minimum - 1) per step,
@@ -23,3 +25,14 @@ int MarkerPositionFromY(int y, int top, int bottom, int minimum, int maximum);
 // The position SetPos stores: `value` when it lies in minimum..maximum,
 // otherwise the minimum (not the nearer end).
 int MarkerPositionForValue(int value, int minimum, int maximum);
+
+// Where a picture of size `picture`, copied into the rectangle `part` from
+// its point `from` (not negative), lands: `covered` is the part it fills,
+// `right` and `below` the strips of `part` beyond its right and bottom
+// edges (empty where it reaches).
+struct PictureReach {
+    RECT covered;
+    RECT right;
+    RECT below;
+};
+PictureReach ReachOfPicture(RECT part, POINT from, SIZE picture);

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 TEST(MarkerFillLength, FullOneStepBelowTheMaximumAndCutAtTheEdge)
 {
     struct Row {
@@ -40,4 +42,64 @@ TEST(MarkerPositionForValue, OutOfRangeValuesGiveTheMinimum)
     const int rows[][2] = {{1, 1}, {11, 11}, {7, 7}, {0, 1}, {12, 1}, {-3, 1}};
     for (const auto& r : rows)
         EXPECT_EQ(MarkerPositionForValue(r[0], 1, 11), r[1]) << r[0];
+}
+
+namespace {
+
+std::string Shown(const RECT& r)
+{
+    return std::to_string(r.left) + "," + std::to_string(r.top) + "-" + std::to_string(r.right) + "," +
+           std::to_string(r.bottom);
+}
+
+bool IsEmpty(const RECT& r)
+{
+    return r.right <= r.left || r.bottom <= r.top;
+}
+
+}  // namespace
+
+TEST(ReachOfPicture, ThePictureFillsWhatItReachesAndLeavesStripsBeyondItsEdges)
+{
+    // The lighting sliders: 128 columns from a 127-column picture.
+    PictureReach reach = ReachOfPicture({0, 0, 128, 8}, {0, 0}, {127, 11});
+    EXPECT_EQ(Shown(reach.covered), "0,0-127,8");
+    EXPECT_EQ(Shown(reach.right), "127,0-128,8");
+    EXPECT_TRUE(IsEmpty(reach.below));
+
+    // The track right of a fill of 40 columns, from the same place in the picture.
+    reach = ReachOfPicture({40, 0, 128, 8}, {40, 0}, {127, 11});
+    EXPECT_EQ(Shown(reach.covered), "40,0-127,8");
+    EXPECT_EQ(Shown(reach.right), "127,0-128,8");
+
+    // The DPI sliders: 170 rows from a 169-row picture, the fill's top rows
+    // at the bottom of the slider.
+    reach = ReachOfPicture({0, 0, 7, 170}, {0, 0}, {7, 169});
+    EXPECT_EQ(Shown(reach.covered), "0,0-7,169");
+    EXPECT_TRUE(IsEmpty(reach.right));
+    EXPECT_EQ(Shown(reach.below), "0,169-7,170");
+    reach = ReachOfPicture({0, 85, 7, 170}, {0, 0}, {7, 169});
+    EXPECT_EQ(Shown(reach.covered), "0,85-7,170");
+    EXPECT_TRUE(IsEmpty(reach.below));
+
+    // Short in both directions: a strip right, full height, and one below.
+    reach = ReachOfPicture({10, 20, 30, 40}, {5, 5}, {15, 20});
+    EXPECT_EQ(Shown(reach.covered), "10,20-20,35");
+    EXPECT_EQ(Shown(reach.right), "20,20-30,40");
+    EXPECT_EQ(Shown(reach.below), "10,35-20,40");
+}
+
+TEST(ReachOfPicture, NothingIsCoveredOrLeftOfAnEmptyPartOrByAMissingPicture)
+{
+    for (const RECT part : {RECT{5, 5, 5, 30}, RECT{5, 5, 30, 5}, RECT{30, 5, 5, 30}}) {
+        const PictureReach reach = ReachOfPicture(part, {0, 0}, {100, 100});
+        EXPECT_TRUE(IsEmpty(reach.covered)) << Shown(part);
+        EXPECT_TRUE(IsEmpty(reach.right)) << Shown(part);
+        EXPECT_TRUE(IsEmpty(reach.below)) << Shown(part);
+    }
+    // A slider whose picture did not load is black all over.
+    const PictureReach reach = ReachOfPicture({0, 0, 128, 8}, {0, 0}, {0, 0});
+    EXPECT_TRUE(IsEmpty(reach.covered));
+    EXPECT_EQ(Shown(reach.right), "0,0-128,8");
+    EXPECT_TRUE(IsEmpty(reach.below));
 }

@@ -63,6 +63,19 @@ protected:
     void SetUp() override { Make(25, 3, 32, 173, 1, 216); }
 };
 
+// Wider and taller than the 127 x 180 pictures cut for them: 130 x 8 and
+// 7 x 186.
+class WideMarker : public MarkerTest<CDMarker> {
+protected:
+    void SetUp() override { Make(20, 10, 150, 18, 1, 6); }
+};
+class TallMarker : public MarkerTest<CDMarkerV> {
+protected:
+    void SetUp() override { Make(25, 3, 32, 189, 1, 216); }
+};
+
+constexpr COLORREF kBlack = RGB(0, 0, 0);
+
 }  // namespace
 
 TEST_F(HorizontalMarker, ClicksAtTheEdgesAndInTheMiddle)
@@ -140,4 +153,35 @@ TEST_F(VerticalMarker, FillRisesFromTheBottom)
     EXPECT_EQ(WindowPixel(marker.m_hWnd, 3, 169), kFill);
     EXPECT_EQ(WindowPixel(marker.m_hWnd, 3, 85), kFill);
     EXPECT_EQ(WindowPixel(marker.m_hWnd, 3, 84), kTrack);
+}
+
+TEST_F(WideMarker, ColumnsBeyondThePicturesAreBlack)
+{
+    marker.SetPos(1);
+    EXPECT_EQ(WindowPixel(marker.m_hWnd, 126, 4), kTrack);
+    EXPECT_EQ(WindowPixel(marker.m_hWnd, 127, 4), kBlack);
+    EXPECT_EQ(WindowPixel(marker.m_hWnd, 129, 7), kBlack);
+    marker.SetPos(3);  // 65 columns
+    EXPECT_EQ(WindowPixel(marker.m_hWnd, 64, 4), kFill);
+    EXPECT_EQ(WindowPixel(marker.m_hWnd, 65, 4), kTrack);
+    EXPECT_EQ(WindowPixel(marker.m_hWnd, 128, 4), kBlack);
+    marker.SetPos(6);
+    EXPECT_EQ(WindowPixel(marker.m_hWnd, 126, 0), kFill);
+    EXPECT_EQ(WindowPixel(marker.m_hWnd, 127, 0), kBlack);
+}
+
+TEST_F(TallMarker, RowsBeyondThePicturesAreBlack)
+{
+    marker.SetPos(1);
+    EXPECT_EQ(WindowPixel(marker.m_hWnd, 3, 179), kTrack);
+    EXPECT_EQ(WindowPixel(marker.m_hWnd, 3, 180), kBlack);
+    EXPECT_EQ(WindowPixel(marker.m_hWnd, 6, 185), kBlack);
+    marker.SetPos(108);  // 186 * 107 / 214 = 93 rows, from the fill's top
+    EXPECT_EQ(WindowPixel(marker.m_hWnd, 3, 92), kTrack);
+    EXPECT_EQ(WindowPixel(marker.m_hWnd, 3, 93), kFill);
+    EXPECT_EQ(WindowPixel(marker.m_hWnd, 3, 185), kFill);
+    marker.SetPos(216);
+    EXPECT_EQ(WindowPixel(marker.m_hWnd, 3, 0), kFill);
+    EXPECT_EQ(WindowPixel(marker.m_hWnd, 3, 179), kFill);
+    EXPECT_EQ(WindowPixel(marker.m_hWnd, 3, 180), kBlack);
 }

@@ -144,12 +144,34 @@ void CWnd::PostNcDestroy() {}
 
 // --- Message handling ---
 
+namespace {
+
+// A child window whose window rectangle is its client rectangle has no
+// frame, caption, menu or scroll bar to paint.
+bool HasNoNonClientArea(HWND window)
+{
+    if (!(::GetWindowLongW(window, GWL_STYLE) & WS_CHILD))
+        return false;
+    RECT frame{};
+    RECT client{};
+    if (!::GetWindowRect(window, &frame) || !::GetClientRect(window, &client))
+        return false;
+    return frame.right - frame.left == client.right && frame.bottom - frame.top == client.bottom;
+}
+
+}  // namespace
+
 LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     LRESULT result = 0;
-    if (!OnWndMsg(message, wParam, lParam, &result))
-        result = DefWindowProc(message, wParam, lParam);
-    return result;
+    if (OnWndMsg(message, wParam, lParam, &result))
+        return result;
+    // The default non-client paint of such a window would only fetch a
+    // device context of the whole window (under Wine a round trip to its
+    // server for the visible region) and draw nothing with it.
+    if (message == WM_NCPAINT && HasNoNonClientArea(m_hWnd))
+        return 0;
+    return DefWindowProc(message, wParam, lParam);
 }
 
 BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result)

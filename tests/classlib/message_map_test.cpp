@@ -230,4 +230,54 @@ TEST(MessageTable, ControlColoursArriveWithTheirKind)
     }
 }
 
+// Counts the non-client paints its table is given.
+class NcPaintWindow : public CWnd {
+public:
+    int nonClientPaints = 0;
+
+protected:
+    void OnNcPaint()
+    {
+        ++nonClientPaints;
+        Default();
+    }
+
+    DECLARE_MESSAGE_TABLE(NcPaintWindow, CWnd)
+};
+
+BEGIN_MESSAGE_TABLE(NcPaintWindow)
+    MAP_NCPAINT(OnNcPaint)
+END_MESSAGE_TABLE()
+
+// A frameless child skips the default non-client paint, which has nothing
+// to draw for it; a framed one still gets its frame drawn, and a table
+// entry for the message is still called.
+TEST(MessageTable, NonClientPaintDrawsFramesAndReachesHandlers)
+{
+    CWnd parent;
+    ASSERT_TRUE(CreateTopLevel(parent, WS_POPUP));
+    CWnd framed;
+    ASSERT_TRUE(framed.Create(nullptr, L"", WS_CHILD | WS_VISIBLE | WS_BORDER, {10, 10, 60, 40}, &parent, 1));
+    NcPaintWindow handled;
+    ASSERT_TRUE(handled.Create(nullptr, L"", WS_CHILD | WS_VISIBLE, {100, 10, 150, 40}, &parent, 2));
+    parent.ShowWindow(SW_SHOWNOACTIVATE);
+    parent.UpdateWindow();
+
+    // Covers the frame, then has it painted again.
+    HDC window = ::GetWindowDC(framed.m_hWnd);
+    const RECT whole{0, 0, 50, 30};
+    ::FillRect(window, &whole, static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
+    ::ReleaseDC(framed.m_hWnd, window);
+    constexpr UINT kFrameNow = RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW;
+    framed.RedrawWindow(nullptr, nullptr, kFrameNow);
+    window = ::GetWindowDC(framed.m_hWnd);
+    EXPECT_EQ(::GetPixel(window, 0, 0), ::GetSysColor(COLOR_WINDOWFRAME));
+    EXPECT_EQ(::GetPixel(window, 25, 29), ::GetSysColor(COLOR_WINDOWFRAME));
+    ::ReleaseDC(framed.m_hWnd, window);
+
+    handled.nonClientPaints = 0;
+    handled.RedrawWindow(nullptr, nullptr, kFrameNow);
+    EXPECT_EQ(handled.nonClientPaints, 1);
+}
+
 }  // namespace

@@ -1,5 +1,6 @@
 #include "classlib/color_dialog.h"
 
+#include "classlib/common_dialogs.h"
 #include "classlib/scripted_dialogs.h"
 #include "classlib/wnd.h"
 
@@ -36,7 +37,7 @@ INT_PTR CColorDialog::DoModal()
             m_cc.rgbResult = **scripted;
             result = IDOK;
         }
-    } else if (::ChooseColorW(&m_cc)) {
+    } else if (RunColorDialog(m_cc)) {
         result = IDOK;
     }
     m_cc.hwndOwner = given;

@@ -1,5 +1,6 @@
 #include "classlib/file_dialog.h"
 
+#include "classlib/common_dialogs.h"
 #include "classlib/scripted_dialogs.h"
 #include "classlib/wnd.h"
 
@@ -70,7 +71,7 @@ INT_PTR CFileDialog::Run()
         std::copy(path->begin(), path->end(), m_file.begin());
         return IDOK;
     }
-    const BOOL chosen = m_open ? ::GetOpenFileNameW(&m_ofn) : ::GetSaveFileNameW(&m_ofn);
+    const BOOL chosen = m_open ? RunOpenFileDialog(m_ofn) : RunSaveFileDialog(m_ofn);
     return chosen ? IDOK : IDCANCEL;
 }
 

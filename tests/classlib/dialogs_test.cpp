@@ -34,6 +34,39 @@ protected:
     HWND m_window = nullptr;
 };
 
+// The window this thread shows as a dialog owned by `owner`, or null.
+HWND ShownDialogOwnedBy(HWND owner)
+{
+    struct Search {
+        HWND owner;
+        HWND found;
+    } search{owner, nullptr};
+    ::EnumThreadWindows(
+        ::GetCurrentThreadId(),
+        [](HWND window, LPARAM data) {
+            auto* s = reinterpret_cast<Search*>(data);
+            wchar_t name[16]{};
+            ::GetClassNameW(window, name, 16);
+            if (std::wstring(name) == L"#32770" && ::GetWindow(window, GW_OWNER) == s->owner &&
+                ::IsWindowVisible(window)) {
+                s->found = window;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+HWND g_cancelOwner = nullptr;
+
+// A thread timer's procedure: cancels the dialog of g_cancelOwner once it shows.
+void CALLBACK CancelShownDialog(HWND, UINT, UINT_PTR, DWORD)
+{
+    if (HWND dialog = ShownDialogOwnedBy(g_cancelOwner))
+        ::PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+}
+
 }  // namespace
 
 TEST(FileDialogFilter, BarsBecomeNulsAndTheListEndsInTwoNuls)
@@ -130,6 +163,22 @@ TEST_F(Dialogs, ColorDialogStartsAtTheInitialColourAndReturnsTheChoice)
     EXPECT_TRUE(calls[0].flags & CC_RGBINIT);
     EXPECT_EQ(calls[0].owner, active);  // no parent given: the active window
     EXPECT_EQ(dialog.m_cc.hwndOwner, nullptr);
+}
+
+TEST_F(Dialogs, TheSystemDialogsLibraryLoadsOnlyWhenARealDialogOpens)
+{
+    // Neither the process's start nor the scripted dialogs have loaded it.
+    CColorDialog scripted;
+    ScriptedDialogs::CancelColorDialog();
+    scripted.DoModal();
+    EXPECT_EQ(::GetModuleHandleW(L"comdlg32.dll"), nullptr);
+
+    g_cancelOwner = ActiveWindow();
+    const UINT_PTR timer = ::SetTimer(nullptr, 0, 20, CancelShownDialog);
+    CColorDialog dialog(RGB(1, 2, 3), 0, CWnd::FromHandle(g_cancelOwner));
+    EXPECT_EQ(dialog.DoModal(), IDCANCEL);  // the system's dialog, shown and cancelled
+    ::KillTimer(nullptr, timer);
+    EXPECT_NE(::GetModuleHandleW(L"comdlg32.dll"), nullptr);
 }
 
 TEST_F(Dialogs, MessageBoxesTakeAnswersInOrderAndRecordTheirTexts)

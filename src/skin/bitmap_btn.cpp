@@ -32,22 +32,52 @@ BOOL CBitmapBtn::PreTranslateMessage(MSG* msg)
 void CBitmapBtn::LoadBitmaps(RECT rect, CBitmap* normal, CBitmap* hover, CBitmap* pressed, CBitmap* disabled)
 {
     CClientDC dc(m_hWnd);
-    CopyBitmapRect(&dc, &m_bmpNormal, normal, rect.left, rect.top, rect.right, rect.bottom);
-    CopyBitmapRect(&dc, &m_bmpHover, hover, rect.left, rect.top, rect.right, rect.bottom);
-    CopyBitmapRect(&dc, &m_bmpPressed, pressed, rect.left, rect.top, rect.right, rect.bottom);
-    CopyBitmapRect(&dc, &m_bmpDisabled, disabled, rect.left, rect.top, rect.right, rect.bottom);
+    const std::array<CBitmap*, 4> pictures{normal, hover, pressed, disabled};
+    for (size_t state = 0; state < pictures.size(); ++state) {
+        CBitmap* picture = pictures[state];
+        size_t shown = state;
+        if (picture && picture->GetSafeHandle()) {
+            for (size_t earlier = 0; earlier < state; ++earlier) {
+                if (pictures[earlier] == picture) {
+                    shown = m_shownImage[earlier];
+                    break;
+                }
+            }
+        }
+        if (shown == state) {
+            CopyBitmapRect(&dc, &StateImage(state), picture, rect.left, rect.top, rect.right, rect.bottom);
+        } else {
+            StateImage(state).DeleteObject();
+        }
+        m_shownImage[state] = shown;
+    }
     ModifyStyle(WS_BORDER | WS_TABSTOP, 0);
+}
+
+CBitmap& CBitmapBtn::StateImage(size_t state)
+{
+    switch (state) {
+    case 0:
+        return m_bmpNormal;
+    case 1:
+        return m_bmpHover;
+    case 2:
+        return m_bmpPressed;
+    default:
+        return m_bmpDisabled;
+    }
 }
 
 CBitmap& CBitmapBtn::ImageForState(UINT itemState)
 {
+    size_t state = 0;
     if (itemState & ODS_DISABLED)
-        return m_bmpDisabled;
-    if (checked == 1 || (itemState & ODS_SELECTED))
-        return m_bmpPressed;
-    if (m_nHover == 1)
-        return m_bmpHover;
-    return m_bmpNormal;
+        state = 3;
+    else if (checked == 1 || (itemState & ODS_SELECTED))
+        state = 2;
+    else if (m_nHover == 1)
+        state = 1;
+    return StateImage(m_shownImage[state]);
 }
 
 void CBitmapBtn::DrawItem(LPDRAWITEMSTRUCT drawItem)

@@ -14,13 +14,18 @@
 
 #include <windows.h>
 
+#include <array>
+
 class CBitmapBtn : public CButton {
 public:
     CBitmapBtn() = default;
     ~CBitmapBtn() override;
 
     // Cuts `rect` out of each of the four pictures of the button's states
-    // into its own state images; the pictures stay the caller's. Also drops
+    // into its own state images; the pictures stay the caller's. A state
+    // given the same picture as an earlier one (normal, hover, pressed,
+    // disabled) shows that state's image, and no copy of its own is kept:
+    // most buttons show one picture in two or more states. Also drops
     // WS_BORDER and WS_TABSTOP from the button's style.
     void LoadBitmaps(RECT rect, CBitmap* normal, CBitmap* hover, CBitmap* pressed, CBitmap* disabled);
 
@@ -71,5 +76,11 @@ private:
     // the button instead of the window under the pointer.
     bool PointerIsOver() const;
     CBitmap& ImageForState(UINT itemState);
+    // The image of state 0 normal, 1 hover, 2 pressed, 3 disabled.
+    CBitmap& StateImage(size_t state);
+
+    // For each state, the state whose image it shows (itself, or an earlier
+    // state that was given the same picture).
+    std::array<size_t, 4> m_shownImage{0, 1, 2, 3};
     void DrawCaptioned(CDC& target, CDC& image, const CRect& client);
 };

@@ -78,6 +78,40 @@ TEST_F(BitmapBtnTest, StateImageFollowsHoverPressCheckAndDisable)
     EXPECT_EQ(Face(), kDisabled);
 }
 
+TEST_F(BitmapBtnTest, StatesGivenOnePictureShowItFromOneKeptCopy)
+{
+    CBitmap resting;
+    CBitmap lit;
+    PaintBitmap(resting, 100, 20, [](int, int) { return kNormal; });
+    PaintBitmap(lit, 100, 20, [](int, int) { return kHover; });
+    button.LoadBitmaps(RECT{0, 0, 100, 20}, &resting, &lit, &lit, &resting);
+    resting.DeleteObject();  // the button keeps its own copies
+    lit.DeleteObject();
+
+    EXPECT_EQ(Face(), kNormal);
+    button.m_nHover = 1;
+    EXPECT_EQ(Face(), kHover);
+    button.SendMessage(BM_SETSTATE, TRUE);
+    EXPECT_EQ(Face(), kHover);
+    button.SendMessage(BM_SETSTATE, FALSE);
+    button.EnableWindow(FALSE);
+    EXPECT_EQ(Face(), kNormal);
+    // Two pictures, two copies: the pressed and disabled states share theirs.
+    EXPECT_EQ(button.m_bmpPressed.GetSafeHandle(), nullptr);
+    EXPECT_EQ(button.m_bmpDisabled.GetSafeHandle(), nullptr);
+
+    // Loaded again with four pictures, every state has its own image again.
+    CBitmap pictures[4];
+    const COLORREF colours[4] = {kNormal, kHover, kPressed, kDisabled};
+    for (int i = 0; i < 4; ++i)
+        PaintBitmap(pictures[i], 100, 20, [colour = colours[i]](int, int) { return colour; });
+    button.LoadBitmaps(RECT{0, 0, 100, 20}, &pictures[0], &pictures[1], &pictures[2], &pictures[3]);
+    EXPECT_EQ(Face(), kDisabled);
+    button.EnableWindow(TRUE);
+    button.checked = 1;
+    EXPECT_EQ(Face(), kPressed);
+}
+
 TEST_F(BitmapBtnTest, CaptionIsDrawnInItsColourWhereTheAlignmentPutsIt)
 {
     // The first and last columns holding caption-coloured pixels.

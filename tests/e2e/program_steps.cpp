@@ -149,15 +149,57 @@ bool ClickReportRate(HWND page, POINT quarter)
     return ClickUntilRedrawn(page, quarter, kReportRateRingRect);
 }
 
-void DragWhenReachable(HWND window, POINT from, POINT to)
+namespace {
+
+// Moves the pointer to `screen` and waits until it stands there and
+// `window` has handled the move. Under Wine the display's own report of an
+// earlier move can arrive late and put the pointer back there; the move is
+// sent again until the pointer stays.
+void MovePointerAndSettle(HWND window, POINT screen)
+{
+    const auto there = [&] {
+        POINT now{};
+        return GetCursorPos(&now) && now.x == screen.x && now.y == screen.y;
+    };
+    for (int attempt = 0; attempt < 5; ++attempt) {
+        MoveMouseTo(screen);
+        if (WaitUntil(there, 500, 10)) {
+            WaitUntilAnswering(window);
+            if (there())
+                return;
+        }
+    }
+}
+
+// Whether `held` has the mouse capture of its thread.
+bool HoldsCapture(HWND held)
+{
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    return GetGUIThreadInfo(GetWindowThreadProcessId(held, nullptr), &info) && info.hwndCapture == held;
+}
+
+}  // namespace
+
+bool DragWhenReachable(HWND window, POINT from, POINT to)
 {
     const POINT start = ClientToScreenPoint(window, from);
     MoveMouseTo(start);
     WaitUntilReachable(window, start);
+    const HWND pressed = WindowFromPoint(start);
     MouseButton(true);
-    MoveMouseTo(ClientToScreenPoint(window, {(from.x + to.x) / 2, (from.y + to.y) / 2}));
-    MoveMouseTo(ClientToScreenPoint(window, to));
+    // A press the program never saw leaves the window under it without the
+    // capture a drag takes; the drag is not gone on with.
+    if (!WaitUntil([&] { return HoldsCapture(pressed); }, 1000)) {
+        MouseButton(false);
+        return false;
+    }
+    MovePointerAndSettle(window, ClientToScreenPoint(window, {(from.x + to.x) / 2, (from.y + to.y) / 2}));
+    MovePointerAndSettle(window, ClientToScreenPoint(window, to));
+    // The moves reached the window only while it held the capture.
+    const bool heldThroughout = HoldsCapture(pressed);
     MouseButton(false);
+    return heldThroughout;
 }
 
 bool DragUntilRedrawn(HWND window, POINT from, POINT to, const RECT& watched)
@@ -165,8 +207,7 @@ bool DragUntilRedrawn(HWND window, POINT from, POINT to, const RECT& watched)
     const RECT screen = ScreenRectOf(window, watched);
     const std::vector<COLORREF> before = SettledScreenRegion(window, screen);
     for (int attempt = 0; attempt < 3; ++attempt) {
-        DragWhenReachable(window, from, to);
-        if (WaitUntil([&] { return ScreenRegion(screen) != before; }, 3000))
+        if (DragWhenReachable(window, from, to) && WaitUntil([&] { return ScreenRegion(screen) != before; }, 3000))
             return true;
     }
     return false;

@@ -82,8 +82,10 @@ inline constexpr POINT kRing250Hz{86, 101};
 bool ClickReportRate(HWND page, POINT quarter);
 
 // Presses at `from` and releases at `to` (client points of `window`),
-// passing the midpoint on the way.
-void DragWhenReachable(HWND window, POINT from, POINT to);
+// passing the midpoint on the way, each move waited for; false when the
+// window under `from` did not hold the mouse capture from the press to the
+// release (a press or a move was lost).
+bool DragWhenReachable(HWND window, POINT from, POINT to);
 // Drags as above until what the screen shows of `watched` (client
 // coordinates of `window`) changes, at most three times; a drag to a place
 // ends the same however often it is repeated.

@@ -1,6 +1,7 @@
 #include "skin/skin_draw.h"
 
 #include "skin/paint_contexts.h"
+#include "skin/png_header.h"
 
 namespace {
 
@@ -106,6 +107,10 @@ bool LoadPictureBitmap(const wchar_t* path, CBitmap& bitmap)
 
 SIZE MeasurePicture(const wchar_t* path)
 {
+    // A PNG file's header tells its size: decoding the whole picture for it
+    // would cost as much as drawing it.
+    if (const std::optional<SIZE> size = PngFileHeaderSize(path))
+        return *size;
     CImage image;
     if (FAILED(image.Load(path)) || image.IsNull())
         return {0, 0};

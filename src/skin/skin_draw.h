@@ -24,7 +24,8 @@ void DrawPreparedPng(CDC& dc, const CImage& image, int x, int y);
 bool LoadPictureBitmap(const wchar_t* path, CBitmap& bitmap);
 
 // The width and height of the picture file at `path`; 0 x 0 when it does
-// not load.
+// not load. A PNG file is measured by its header alone, without decoding
+// it: one damaged past its header measures at the size its header gives.
 SIZE MeasurePicture(const wchar_t* path);
 
 // Makes `bitmap` (which must hold none) a 32-bit colour bitmap of width x

@@ -6,6 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <vector>
+
 using namespace skintest;
 
 namespace {
@@ -102,6 +105,61 @@ TEST(DrawPngWithAlpha, CallersLiteralsReachTheOneSkinsFolder)
         EXPECT_EQ(DrawPngWithAlpha(&canvas.memory.dc, (std::wstring(g_szAppDir) + literal).c_str(), 0, 0), 1)
             << literal;
         EXPECT_EQ(canvas.memory.At(0, 0), RGB(9, 99, 199)) << literal;
+    }
+}
+
+namespace {
+
+// A 24-bit BMP file of `width` x `height` black pixels.
+void WriteBmp(const std::wstring& path, int width, int height)
+{
+    const int pitch = (width * 3 + 3) / 4 * 4;
+    BITMAPFILEHEADER file{};
+    BITMAPINFOHEADER info{};
+    file.bfType = 0x4D42;  // "BM"
+    file.bfOffBits = sizeof(file) + sizeof(info);
+    file.bfSize = file.bfOffBits + static_cast<DWORD>(pitch * height);
+    info.biSize = sizeof(info);
+    info.biWidth = width;
+    info.biHeight = height;
+    info.biPlanes = 1;
+    info.biBitCount = 24;
+    std::vector<unsigned char> bytes(file.bfSize);
+    std::memcpy(bytes.data(), &file, sizeof(file));
+    std::memcpy(bytes.data() + sizeof(file), &info, sizeof(info));
+    WriteBinaryFile(path, bytes.data(), bytes.size());
+}
+
+}  // namespace
+
+TEST(MeasurePicture, PngByItsHeaderOtherPicturesByDecoding)
+{
+    TempFolder dir;
+    WritePng(dir.file(L"whole.png"), 3,
+             {{1, 2, 3, 255}, {1, 2, 3, 255}, {1, 2, 3, 255}, {4, 5, 6, 255}, {4, 5, 6, 255}, {4, 5, 6, 255}}, true);
+    const SIZE whole = MeasurePicture(dir.file(L"whole.png").c_str());
+    EXPECT_EQ(whole.cx, 3);
+    EXPECT_EQ(whole.cy, 2);
+
+    // Cut after its header: not decodable, yet the header still gives the size.
+    std::vector<unsigned char> bytes = ReadBinaryFile(dir.file(L"whole.png"));
+    ASSERT_GT(bytes.size(), 40u);
+    WriteBinaryFile(dir.file(L"cut.png"), bytes.data(), 40);
+    const SIZE cut = MeasurePicture(dir.file(L"cut.png").c_str());
+    EXPECT_EQ(cut.cx, 3);
+    EXPECT_EQ(cut.cy, 2);
+
+    WriteBmp(dir.file(L"picture.bmp"), 5, 4);
+    const SIZE bmp = MeasurePicture(dir.file(L"picture.bmp").c_str());
+    EXPECT_EQ(bmp.cx, 5);
+    EXPECT_EQ(bmp.cy, 4);
+
+    const char garbage[] = "not a picture at all, not even a short one";
+    WriteBinaryFile(dir.file(L"garbage.png"), garbage, sizeof(garbage));
+    for (const wchar_t* name : {L"garbage.png", L"absent.png"}) {
+        const SIZE none = MeasurePicture(dir.file(name).c_str());
+        EXPECT_EQ(none.cx, 0) << name;
+        EXPECT_EQ(none.cy, 0) << name;
     }
 }
 

@@ -126,11 +126,12 @@ void CDlgadvance::CreateSections()
     // first places.
     g_rcSectionHeader = InitialHeaderRects();
     const wchar_t* face = HeiTiOrArialFace(ProgramLanguage());
+    // Every header cuts its faces from the one picture, decoded once here.
+    CBitmap picture;
+    LoadPictureBitmap(SkinPath(L"\\skins\\ItemBK.png"), picture);
     for (int k = 0; k < kSectionCount; ++k) {
         const RECT& place = g_rcSectionHeader[static_cast<size_t>(k)];
         CBitmapBtn& header = m_btnHeader[static_cast<size_t>(k)];
-        CBitmap picture;
-        LoadPictureBitmap(SkinPath(L"\\skins\\ItemBK.png"), picture);
         header.Create(L"", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, place, this, 0);
         const RECT cut{0, 0, place.right - place.left, place.bottom - place.top};
         header.LoadBitmaps(cut, &picture, &picture, &picture, &picture);

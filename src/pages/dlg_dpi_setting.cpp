@@ -20,6 +20,7 @@ namespace {
 constexpr COLORREF kWhite = RGB(255, 255, 255);
 constexpr COLORREF kEditorField = RGB(0x28, 0x28, 0x28);
 constexpr int kEditorTextLimit = 5;
+constexpr const wchar_t* kBackground = L"Skins\\DPISetting\\BK_DPISetting.png";
 
 }  // namespace
 
@@ -38,7 +39,6 @@ CDlgDPISetting::~CDlgDPISetting() = default;
 BOOL CDlgDPISetting::OnInitDialog()
 {
     CDialog::OnInitDialog();
-    LoadPictureBitmap(SkinPath(L"Skins\\DPISetting\\BK_DPISetting.png"), m_bkBitmap);
     CreateControls();
     RefreshFromSettings();
     return TRUE;
@@ -185,8 +185,10 @@ BOOL CDlgDPISetting::OnEraseBkgnd(CDC*)
 
 void CDlgDPISetting::OnPaint()
 {
+    // The page starts hidden: its background is decoded when it first shows.
+    LoadPictureBitmapOnce(SkinPath(kBackground), m_bkBitmap);
     PaintPageBuffered(*this, m_bkBitmap, m_font, [](CDC& dc) {
-        DrawCachedPngWithAlpha(&dc, SkinPath(L"Skins\\DPISetting\\BK_DPISetting.png"), 0, 0);
+        DrawCachedPngWithAlpha(&dc, SkinPath(kBackground), 0, 0);
         const CString valueBox = SkinPath(L"Skins\\DPISetting\\BK-DPIValue.png");
         const CString on = SkinPath(L"Skins\\Enable.png");
         const CString off = SkinPath(L"Skins\\Disable.png");

@@ -16,6 +16,7 @@ namespace {
 
 using lighting::Box;
 
+constexpr const wchar_t* kBackground = L"Skins\\Lighting\\BK_Lighting.png";
 constexpr int kLevelIndex = 3;
 constexpr int kZoneBFirstIndex = 4;
 
@@ -75,7 +76,6 @@ CDlgLighting::~CDlgLighting() = default;
 BOOL CDlgLighting::OnInitDialog()
 {
     CDialog::OnInitDialog();
-    LoadPictureBitmap(SkinPath(L"Skins\\Lighting\\BK_Lighting.png"), m_bkBitmap);
     CreateControls();
     // The link mode is not applied here: a refresh or a Link click does it.
     SelectZoneAEffect(g_Settings.ZoneAEffect);
@@ -192,8 +192,10 @@ BOOL CDlgLighting::OnEraseBkgnd(CDC*)
 
 void CDlgLighting::OnPaint()
 {
+    // The page starts hidden: its background is decoded when it first shows.
+    LoadPictureBitmapOnce(SkinPath(kBackground), m_bkBitmap);
     PaintPageBuffered(*this, m_bkBitmap, m_font, [](CDC& dc) {
-        DrawCachedPngWithAlpha(&dc, SkinPath(L"Skins\\Lighting\\BK_Lighting.png"), 0, 0);
+        DrawCachedPngWithAlpha(&dc, SkinPath(kBackground), 0, 0);
         const CString on = SkinPath(L"Skins/Enable.png");
         const CString off = SkinPath(L"Skins/Disable.png");
         auto mark = [&](Box box, bool chosen) {

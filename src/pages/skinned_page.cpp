@@ -1,10 +1,10 @@
 #include "pages/skinned_page.h"
 
-#include "classlib/image.h"
 #include "pages/dlg_angle_snap.h"
 #include "skin/app_dir.h"
 #include "skin/dialog_key_filter.h"
 #include "skin/png_cache.h"
+#include "skin/skin_draw.h"
 
 namespace {
 
@@ -35,15 +35,18 @@ BOOL CSkinnedPage::PreTranslateMessage(MSG* msg)
 BOOL CSkinnedPage::OnInitDialog()
 {
     CDialog::OnInitDialog();
-    CImage background;
-    if (SUCCEEDED(background.Load(SkinPath(m_backgroundPath))))
-        m_hBkBitmap.Attach(background.Detach());
     CDlgAngleSnap::InitFont(m_font);
     return TRUE;
 }
 
+CBitmap& CSkinnedPage::Background()
+{
+    LoadPictureBitmapOnce(SkinPath(m_backgroundPath), m_hBkBitmap);
+    return m_hBkBitmap;
+}
+
 CSkinnedPage::Canvas::Canvas(CSkinnedPage& page)
-    : m_paint(page.m_hWnd), m_memory(MemoryContextFor(m_paint)), m_selectBitmap(m_memory, page.m_hBkBitmap),
+    : m_paint(page.m_hWnd), m_memory(MemoryContextFor(m_paint)), m_selectBitmap(m_memory, page.Background()),
       m_selectFont(m_memory, page.m_font), m_page(page.m_hWnd)
 {
     m_memory.SetBkMode(TRANSPARENT);

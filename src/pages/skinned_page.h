@@ -18,7 +18,7 @@ public:
     BOOL PreTranslateMessage(MSG* msg) override;
 
 protected:
-    // Base initialization, the kept background and the page font.
+    // Base initialization and the page font.
     BOOL OnInitDialog() override;
     BOOL OnEraseBkgnd(CDC*) { return TRUE; }
 
@@ -45,8 +45,11 @@ protected:
         HWND m_page;
     };
 
+    // The background picture's bitmap, loaded at the first paint (every page
+    // starts hidden) and kept; empty while it does not load.
+    CBitmap& Background();
+
     const wchar_t* m_backgroundPath;
-    // The background picture's bitmap, loaded once; empty when it did not load.
     CBitmap m_hBkBitmap;
     CFont m_font;
 

@@ -105,6 +105,11 @@ bool LoadPictureBitmap(const wchar_t* path, CBitmap& bitmap)
     return bitmap.Attach(image.Detach()) != FALSE;
 }
 
+bool LoadPictureBitmapOnce(const wchar_t* path, CBitmap& bitmap)
+{
+    return bitmap.GetSafeHandle() || LoadPictureBitmap(path, bitmap);
+}
+
 SIZE MeasurePicture(const wchar_t* path)
 {
     // A PNG file's header tells its size: decoding the whole picture for it

@@ -23,6 +23,10 @@ void DrawPreparedPng(CDC& dc, const CImage& image, int x, int y);
 // false, with `bitmap` empty, when the file does not load.
 bool LoadPictureBitmap(const wchar_t* path, CBitmap& bitmap);
 
+// LoadPictureBitmap unless `bitmap` holds one already: for a bitmap a window
+// first needs at its first paint. Returns whether `bitmap` holds one.
+bool LoadPictureBitmapOnce(const wchar_t* path, CBitmap& bitmap);
+
 // The width and height of the picture file at `path`; 0 x 0 when it does
 // not load. A PNG file is measured by its header alone, without decoding
 // it: one damaged past its header measures at the size its header gives.

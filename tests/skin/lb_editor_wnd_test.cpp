@@ -23,7 +23,9 @@ protected:
         // Clicks are told apart by the window under the point on the shared
         // screen: the owner stays clear of other tests' windows, on top.
         owner.SetWindowPos(HWND_TOPMOST, 900, 700, 300, 200, SWP_SHOWWINDOW);
-        owner.SetForegroundWindow();
+        // The editor ends when it loses the focus: the display's late focus
+        // events from an earlier test's window must not take it away.
+        ASSERT_TRUE(MakeActive(owner.m_hWnd));
         ASSERT_TRUE(list.Create(WS_CHILD | WS_VISIBLE | LBS_NOTIFY | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS,
                                 CRect(40, 40, 200, 160), &owner, kListId));
         ASSERT_TRUE(font.CreateFont(-12, 0, 0, 0, FW_NORMAL, 0, 0, 0, ANSI_CHARSET, OUT_DEFAULT_PRECIS,

@@ -1,5 +1,6 @@
 #include "skin/skin_scroll_bar.h"
 
+#include "skin/pointer_position.h"
 #include "skin/scroll_bar_paint.h"
 #include "skin/window_timers.h"
 
@@ -342,7 +343,7 @@ void CSkinScrollBar::RepeatStep()
     case kScrollPartTrackBefore:
     case kScrollPartTrackAfter: {
         CPoint cursor;
-        ::GetCursorPos(&cursor);
+        CurrentPointerPosition(cursor);
         ScreenToClient(&cursor);
         // Paging stops once the thumb has reached the pointer.
         if (CRect(PartRect(kScrollPartThumb, ThumbRule::HitTesting)).PtInRect(cursor))

@@ -1,4 +1,5 @@
 #include "scroll_window_fixture.h"
+#include "skin/pointer_position.h"
 
 using namespace scrolltest;
 
@@ -135,9 +136,14 @@ TEST_F(SkinnedBarTest, RepeatStopsAtTheEndsOfTheRange)
 
 TEST_F(SkinnedBarTest, HeldTrackPagesUntilTheThumbReachesThePointer)
 {
-    POINT pointer{kX, 120};
+    // Where the bar sees the pointer, without moving the shared real one.
+    static POINT pointer;
+    pointer = {kX, 120};
     ::ClientToScreen(bar, &pointer);
-    ASSERT_TRUE(::SetCursorPos(pointer.x, pointer.y));
+    const ScopedPointerPosition pointerHere([](LPPOINT at) -> BOOL WINAPI {
+        *at = pointer;
+        return TRUE;
+    });
 
     Press(bar, kX, 120);          // to 100: thumb at 54..94
     Fire(bar, IDT_SCROLL_DELAY);  // to 200: thumb at 96..136, under the pointer

@@ -201,7 +201,8 @@ private:
     // modal run ends with kStartupFailedResult.
     void AbandonStartup();
 
-    // Deletes the profile list's object (which destroys its window), if any.
+    // Deletes the profile list's object (which destroys its window), if any,
+    // and drops the import mark (g_bProfileImported) that went with it.
     void DestroyProfileList();
 
     // The profile list's commands (WM_PROFILE_COMMAND).

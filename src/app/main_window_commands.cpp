@@ -123,8 +123,8 @@ void CMouseConfigurationDlg::OnSave()
     bool written = true;
     if (g_bDeviceOpen) {
         ApplyAllToDevice(m_profiles);
-        written = m_profiles.SaveCurrentProfile(&error);
-        m_profiles.WriteStrIni();
+        // The captions go to disk only with their record.
+        written = m_profiles.SaveProfileAndCaptions(&error);
         // Only a record that is in its file is the saved one: otherwise
         // Cancel would return to settings that were never kept.
         if (written)
@@ -156,7 +156,8 @@ bool CMouseConfigurationDlg::OnRestore()
         return false;
     BeginWaitCursor();
     ClearButtonHighlight();
-    RestoreDefaults(m_profiles);
+    DWORD error = ERROR_SUCCESS;
+    const bool saved = RestoreDefaults(m_profiles, &error);
 
     SetButtonPanelState(kFolded);
     SetSecondPanelState(kFolded);
@@ -173,11 +174,17 @@ bool CMouseConfigurationDlg::OnRestore()
     RefreshButtonLabels();
     for (int i = 0; i < kAssignBoxCount; ++i)
         SetButtonCaption(i);
-    m_profiles.WriteStrIni();
-    // With the mouse present the restore saved the record; its captions go with it.
-    if (g_bDeviceOpen)
-        TakeSavedState();
+    // A restore whose profile file was not written leaves the caption file
+    // and the saved state as they were, and says so as a failed Save does.
+    if (saved) {
+        m_profiles.WriteStrIni();
+        // With the mouse present the restore saved the record; its captions go with it.
+        if (g_bDeviceOpen)
+            TakeSavedState();
+    }
     EndWaitCursor();
+    if (!saved)
+        MessageBox(SaveFailureText(m_strConfigPath, error), kMainWindowTitle, MB_OK | MB_ICONERROR);
     return true;
 }
 

@@ -139,6 +139,9 @@ void CMouseConfigurationDlg::SwitchToProfile(int index)
 
 void CMouseConfigurationDlg::DestroyProfileList()
 {
+    // An import holds only for the opening of the list it came from: closed
+    // any other way (Restore), the next opening's close switches again.
+    g_bProfileImported = 0;
     // The list window goes with its object.
     std::unique_ptr<CConfigDialog>(std::exchange(g_pConfigDlg, nullptr)).reset();
 }

@@ -88,11 +88,10 @@ void ApplyAllToDevice(CProfileStore& store)
     g_DevImage.MacroUpload = g_Settings.MacroSlot;
     SendMacros();
 
-    store.SaveCurrentProfile();
-    store.WriteStrIni();
+    store.SaveProfileAndCaptions();
 }
 
-void RestoreDefaults(CProfileStore& store)
+bool RestoreDefaults(CProfileStore& store, DWORD* error)
 {
     const uint8_t profileIndex = g_Settings.ProfileIndex;
     g_bRestoreDefaults = 1;
@@ -106,12 +105,15 @@ void RestoreDefaults(CProfileStore& store)
     g_Settings.ProfileIndex = profileIndex;
     g_Settings.MacroSlot = macros;
 
+    bool saved = true;
     if (g_bDeviceOpen != 0) {
         ApplyAllToDevice(store);
-        store.SaveCurrentProfile();
-        store.WriteStrIni();
-        g_SettingsSaved = g_Settings;
+        saved = store.SaveProfileAndCaptions(error);
+        // Only a record that is in its file is the saved one.
+        if (saved)
+            g_SettingsSaved = g_Settings;
         ApplyWindowsSettings();
     }
     g_bRestoreDefaults = 0;
+    return saved;
 }

@@ -80,11 +80,14 @@ bool ImportProfile(CProfileStore& store, CWnd* parent)
         DebugTrace(L"Config file is not exist.\n");
         return false;
     }
-    const bool imported = ReadProfileFileWhole(path);
+    // The captions beside a file that gave no record belong to no record
+    // the window shows: they stay unread, and the captions stay the record's.
+    if (!ReadProfileFileWhole(path))
+        return false;
 
     store.m_strStrIniPath = DataFilePath(store.m_strModulePath, CaptionFileName(name));
     store.ReadStrIniFrom(CaptionFileBeside(path, name));
-    return imported;
+    return true;
 }
 
 void ExportProfile(CProfileStore& store, CWnd* parent)

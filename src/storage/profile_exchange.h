@@ -22,10 +22,10 @@ static_assert(kProfileFileDialogFlags == (OFN_FILEMUSTEXIST | OFN_HIDEREADONLY |
 inline constexpr const wchar_t* kProfileFileDialogFilter = L"Gaming Mouse Profile(*.bin)|*.bin||";
 
 // Reads a chosen .bin whose name contains ".bin" into g_FirstRunFlag and
-// g_Settings when it holds exactly 1,805 bytes (any other size leaves the
-// record), then the captions of the .ini beside it. True only when the
-// record was replaced; a cancelled dialog, a refused name, a missing file or
-// a file of another size give false.
+// g_Settings when it holds exactly 1,805 bytes, then the captions of the
+// .ini beside it. True only when the record was replaced; a cancelled
+// dialog, a refused name, a missing or unreadable file or a file of another
+// size give false and change neither the record nor the captions.
 bool ImportProfile(CProfileStore& store, CWnd* parent);
 
 // Writes the captions to the .ini and g_Settings to the .bin of the chosen

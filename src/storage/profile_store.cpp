@@ -37,12 +37,27 @@ CString CaptionKey(int index)
     return key;
 }
 
-// True for a file of exactly the size of a profile file.
-bool IsWholeProfileFile(const CString& path)
+// True for a file that holds the flag byte and a whole record. A longer one
+// (a copy tool may have added a line end) is a profile all the same: only
+// its first bytes are read.
+bool HoldsAProfile(const CString& path)
 {
     WIN32_FILE_ATTRIBUTE_DATA data{};
-    return GetFileAttributesExW(path, GetFileExInfoStandard, &data) && data.nFileSizeHigh == 0 &&
-           data.nFileSizeLow == kProfileFileSize && !(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY);
+    return GetFileAttributesExW(path, GetFileExInfoStandard, &data) &&
+           !(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) &&
+           (data.nFileSizeHigh != 0 || data.nFileSizeLow >= kProfileFileSize);
+}
+
+// The factory defaults over an empty record, where no file gives a record:
+// nothing of the record shown before stays but the profile number and the
+// user's macros, which the defaults leave as they are.
+void UseFactoryDefaults()
+{
+    SettingsRecord record{};
+    record.ProfileIndex = g_Settings.ProfileIndex;
+    record.MacroSlot = g_Settings.MacroSlot;
+    g_Settings = record;
+    SetDefaultSettings();
 }
 
 }  // namespace
@@ -89,6 +104,8 @@ void CProfileStore::LoadCurrentProfile()
     if (g_bRestoreDefaults == 1) {
         m_strConfigPath = DataFile(L"config.bin");
         m_strStrIniPath = DataFile(L"str.ini");
+        // The restore sets the defaults over whatever this gives.
+        ReadProfileFile(L"Config file is not exist.\n");
     } else {
         const ProfileList list = ReadProfileList(m_strStrIni);
         if (list.itemCount == 0 || list.itemCount > kProfileCount) {
@@ -101,10 +118,8 @@ void CProfileStore::LoadCurrentProfile()
             g_nCurProfile = static_cast<uint8_t>(found);
         }
         SetProfilePaths(g_nCurProfile);
-        UseFactoryFileUnlessWhole();
+        ReadProfileOrFactory(L"Config file is not exist.\n");
     }
-
-    ReadProfileFile(L"Config file is not exist.\n");
     LoadMacrosFromIni();
 }
 
@@ -113,37 +128,54 @@ void CProfileStore::LoadProfile(int n)
     RefreshModulePath();
     SetListPaths();
     SetProfilePaths(n);
-    UseFactoryFileUnlessWhole();
-    ReadProfileFile(L"Config file is not exist.");
+    ReadProfileOrFactory(L"Config file is not exist.");
 }
 
-void CProfileStore::UseFactoryFileUnlessWhole()
+void CProfileStore::ReadProfileOrFactory(const wchar_t* missingText)
 {
-    if (IsWholeProfileFile(m_strConfigPath))
-        return;
     // What the user then sees and saves is the factory profile, never the
     // part of a file or the record of the profile shown before.
-    DebugTrace(L"Profile file %s is missing or not %d bytes: the factory profile config.bin is used.\n",
-               m_strConfigPath.GetString(), static_cast<int>(kProfileFileSize));
+    if (!HoldsAProfile(m_strConfigPath)) {
+        DebugTrace(L"Profile file %s is missing or not %d bytes: the factory profile config.bin is used.\n",
+                   m_strConfigPath.GetString(), static_cast<int>(kProfileFileSize));
+    } else if (ReadProfileFile(missingText)) {
+        return;
+    } else {
+        DebugTrace(L"Profile file %s cannot be read: the factory profile config.bin is used.\n",
+                   m_strConfigPath.GetString());
+    }
+
     m_strConfigPath = DataFile(L"config.bin");
+    if (!PathExists(m_strConfigPath))
+        DebugTrace(missingText);
+    else if (!HoldsAProfile(m_strConfigPath))
+        DebugTrace(L"Factory profile %s is shorter than %d bytes.\n", m_strConfigPath.GetString(),
+                   static_cast<int>(kProfileFileSize));
+    else if (ReadProfileFile(missingText))
+        return;
+    // A record that was never loaded (all zeros at start-up) would reach
+    // the mouse with the next Save.
+    DebugTrace(L"No profile file gives a record: the factory defaults are used.\n");
+    UseFactoryDefaults();
 }
 
-void CProfileStore::ReadProfileFile(const wchar_t* missingText)
+bool CProfileStore::ReadProfileFile(const wchar_t* missingText)
 {
     if (!PathExists(m_strConfigPath)) {
         DebugTrace(missingText);
-        return;
+        return false;
     }
     UniqueHandle file(OpenProfileFileForReading(m_strConfigPath));
     if (!file) {
         DebugTrace(L"Error Code is: %d \n", static_cast<int>(GetLastError()));
-        return;
+        return false;
     }
     uint8_t flag = 0;
     if (ReadUpTo(file.get(), &flag, 1) == 1)
         g_FirstRunFlag = flag;
     const DWORD recordBytes = ReadUpTo(file.get(), RecordBytes(g_Settings).data(), kSettingsRecordSize);
     DebugTrace(L"Program First Run Flag:%d\nRead Size is: %d", g_FirstRunFlag, static_cast<int>(recordBytes));
+    return true;
 }
 
 bool CProfileStore::SaveCurrentProfile(DWORD* error)
@@ -166,6 +198,14 @@ bool CProfileStore::SaveCurrentProfile(DWORD* error)
     }
     DebugTrace(L"Data num:%d BYTE -%d BYTE\n Struct size:%d BYTE", 1, static_cast<int>(kSettingsRecordSize),
                static_cast<int>(kSettingsRecordSize));
+    return true;
+}
+
+bool CProfileStore::SaveProfileAndCaptions(DWORD* error)
+{
+    if (!SaveCurrentProfile(error))
+        return false;
+    WriteStrIni();
     return true;
 }
 

@@ -37,8 +37,10 @@ public:
     // exactly "CurProfileName") and loads its record into g_Settings; then
     // re-encodes the macros of record.ini into the record's macro slots. An
     // invalid list ("ItemCount" missing, 0 or above 6) makes profile 0 the
-    // current profile. A profile file that is missing or not of the size of
-    // a profile file gives the factory profile (config.bin) instead.
+    // current profile. A profile file is read as its first 1,805 bytes; one
+    // that is missing, shorter or cannot be read gives the factory profile
+    // (config.bin) instead, and where that gives no record either, the
+    // factory defaults (see ReadProfileOrFactory).
     void LoadCurrentProfile();
     // Writes g_Settings into the current profile's file (WriteProfileFile).
     // A missing profile file is never created. True when the file was
@@ -46,9 +48,13 @@ public:
     // reported as a debug text with the system error code, which `error`
     // (when given) receives too (ERROR_FILE_NOT_FOUND for a missing file).
     bool SaveCurrentProfile(DWORD* error = nullptr);
+    // SaveCurrentProfile, then WriteStrIni only when the profile file was
+    // written, so that the captions on disk always belong to the record on
+    // disk. The result is SaveCurrentProfile's.
+    bool SaveProfileAndCaptions(DWORD* error = nullptr);
     // Loads profile n into g_Settings, macro slots as stored in its file, and
     // points the caption file at str<n>.ini. g_nCurProfile is not changed.
-    // A profile file that is missing or not whole gives the factory profile.
+    // A profile file that gives no record is replaced as in LoadCurrentProfile.
     void LoadProfile(int n);
 
     // The twelve captions and the skin and pointer strings of the caption file.
@@ -89,10 +95,16 @@ private:
     void SetListPaths();
     // Points the profile file and caption file paths at profile `n`.
     void SetProfilePaths(int n);
-    // Points the profile file at config.bin unless it is a whole profile file.
-    void UseFactoryFileUnlessWhole();
-    // Reads the flag byte and up to a record's worth of bytes into g_Settings.
-    void ReadProfileFile(const wchar_t* missingText);
+    // Reads the profile file m_strConfigPath when it holds a whole record;
+    // otherwise points m_strConfigPath at config.bin and reads that when it
+    // holds one; otherwise g_Settings takes the factory defaults, keeping
+    // only its ProfileIndex and macro slots. Each step is said in the debug
+    // output.
+    void ReadProfileOrFactory(const wchar_t* missingText);
+    // Reads the flag byte and up to a record's worth of bytes of
+    // m_strConfigPath into g_Settings; false when the file is missing or
+    // cannot be opened, the record then left as it is.
+    bool ReadProfileFile(const wchar_t* missingText);
 
     ModulePathSource m_modulePathSource;
 };

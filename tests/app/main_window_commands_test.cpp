@@ -114,6 +114,7 @@ TEST_F(MainWindowCommands, SaveThatCannotWriteTheProfileTellsAndKeepsTheSavedRec
     ASSERT_TRUE(Open());
     const SettingsRecord saved = g_SettingsSaved;
     const std::vector<unsigned char> before = ReadBinaryFile(ProfilePath());
+    Choose(3, 2005);  // Back
     g_Settings.SensitivityX = 8;
     const SettingsRecord edited = g_Settings;
 
@@ -130,6 +131,7 @@ TEST_F(MainWindowCommands, SaveThatCannotWriteTheProfileTellsAndKeepsTheSavedRec
     EXPECT_TRUE(SameRecord(g_SettingsSaved, saved)) << "the unwritten record is not the saved one";
     EXPECT_EQ(g_Settings.SensitivityX, 8) << "the edits stay";
     EXPECT_EQ(FramesOf(0x0C), 1u) << "the mouse got the upload";
+    EXPECT_EQ(CaptionInFile(4), L"Fn") << "no caption of the unwritten record";
     EXPECT_TRUE(window->m_btnSave.IsWindowEnabled());
 
     holder.Release();
@@ -137,8 +139,77 @@ TEST_F(MainWindowCommands, SaveThatCannotWriteTheProfileTellsAndKeepsTheSavedRec
     g_Settings = edited;
     PressButton(window->m_btnSave);
     EXPECT_EQ(RecordOfFile(ProfilePath()).SensitivityX, 8);
+    EXPECT_EQ(CaptionInFile(4), L"Back");
     EXPECT_EQ(g_SettingsSaved.SensitivityX, 8);
     EXPECT_EQ(ScriptedDialogs::MessageBoxCalls().size(), 1u);
+}
+
+// A Restore whose profile file cannot be written tells it as a failed Save
+// does; the mouse has the factory settings, but the files stay as they
+// were, and Cancel returns to the record and captions they hold.
+TEST_F(MainWindowCommands, RestoreThatCannotWriteTheProfileTellsAndKeepsTheSavedRecord)
+{
+    ::WritePrivateProfileStringW(L"Setting-EN", L"Item4", L"Mine", CaptionFile().c_str());
+    ASSERT_TRUE(Open());
+    g_Settings.SensitivityX = 9;
+    const SettingsRecord saved = g_SettingsSaved;
+    const std::vector<unsigned char> before = ReadBinaryFile(ProfilePath());
+    const std::vector<unsigned char> captionsBefore = ReadBinaryFile(CaptionFile());
+
+    FileHeldOpen holder(ProfilePath());
+    ASSERT_TRUE(holder.held());
+    ScriptedDialogs::AnswerMessageBox(IDOK);
+    ScriptedDialogs::AnswerMessageBox(IDOK);
+    PressButton(window->m_btnRestore);
+    holder.Release();
+
+    ASSERT_EQ(ScriptedDialogs::MessageBoxCalls().size(), 2u);
+    const auto box = LastMessageBox();
+    EXPECT_NE(box.text.find(ProfilePath()), std::wstring::npos) << box.text;
+    EXPECT_NE(box.text.find(L"\r\n\r\n"), std::wstring::npos) << "the system's reason follows the path";
+    EXPECT_EQ(box.caption, L"RV417 TALVEN");
+    EXPECT_EQ(box.type, static_cast<UINT>(MB_OK | MB_ICONERROR));
+    EXPECT_GE(FramesOf(0x0D), 1u) << "the mouse got the upload";
+    EXPECT_EQ(g_Settings.SensitivityX, 5);
+    EXPECT_EQ(Caption(3), L"Fn");
+    EXPECT_EQ(ReadBinaryFile(ProfilePath()), before);
+    EXPECT_EQ(ReadBinaryFile(CaptionFile()), captionsBefore);
+    EXPECT_TRUE(SameRecord(g_SettingsSaved, saved));
+
+    PressButton(window->m_btnCancel);
+    EXPECT_TRUE(SameRecord(g_Settings, saved));
+    EXPECT_EQ(Caption(3), L"Mine");
+}
+
+// With neither the profile file nor the factory file the window works on
+// the factory defaults, so that Apply never sends a record no file holds
+// (DPI stages 0, an empty button table); the save itself is refused, and no
+// caption is written for a record that is not on disk.
+TEST_F(MainWindowCommands, SaveWithNeitherProfileNorFactoryFileSendsTheFactoryDefaults)
+{
+    ASSERT_TRUE(::DeleteFileW(ProfilePath().c_str()));
+    ASSERT_TRUE(::DeleteFileW(folder.file(L"config.bin").c_str()));
+    ASSERT_TRUE(Open());
+    EXPECT_EQ(g_Settings.DpiStage, (std::array<uint8_t, 7>{12, 24, 48, 72, 108, 144, 216}));
+    EXPECT_EQ(g_Settings.ButtonFunction, (std::array<uint8_t, 7>{0, 1, 2, 17, 18, 6, 6}));
+    Choose(3, 2005);  // Back
+
+    ScriptedDialogs::AnswerMessageBox(IDOK);
+    PressButton(window->m_btnSave);
+
+    const auto block = mouse.StoredProfileBlock(1);
+    const auto table = mouse.StoredButtonTable(1);
+    ASSERT_TRUE(block.has_value() && table.has_value());
+    const ProfileBlock expectedBlock = BuildProfileBlock(g_Settings);
+    EXPECT_TRUE(std::equal(block->begin(), block->end(), expectedBlock.begin()));
+    const ButtonTable expectedTable = BuildButtonTable(g_Settings);
+    EXPECT_TRUE(std::equal(table->begin(), table->end(), TableBytes(expectedTable).begin()));
+    EXPECT_EQ(g_Settings.DpiStage[0], 12);
+    EXPECT_EQ(g_Settings.ButtonFunction[3], 4);
+
+    EXPECT_EQ(ScriptedDialogs::MessageBoxCalls().size(), 1u) << "the refused save is told";
+    EXPECT_FALSE(PathExists(ProfilePath().c_str()));
+    EXPECT_EQ(CaptionInFile(4), L"Fn");
 }
 
 // Cancel returns to the saved record and to the captions that go with it,

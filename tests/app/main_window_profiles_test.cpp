@@ -190,15 +190,20 @@ TEST_F(MainWindowProfiles, ImportGoesToThePickedProfileAndSurvivesTheClose)
 }
 
 // A file that is no profile (another size) and a cancelled dialog import
-// nothing: the record and the current profile stay, and the close then
-// switches as it would without them.
+// nothing: the record, the box captions (not those of the .ini beside the
+// file) and the current profile stay, and the close then switches as it
+// would without them.
 TEST_F(MainWindowProfiles, ImportOfNoProfileChangesNothing)
 {
     const std::wstring file = folder.file(L"short.bin");
     ASSERT_TRUE(WriteFileReplacing(file.c_str(), std::vector<uint8_t>(100, 0x11)));
+    for (int i = 1; i <= kAssignBoxCount; ++i)
+        ::WritePrivateProfileStringW(L"Setting-EN", (L"Item" + std::to_wstring(i)).c_str(), L"Beside",
+                                     folder.file(L"short.ini").c_str());
 
     ASSERT_TRUE(OpenWithList());
     const SettingsRecord before = g_Settings;
+    const CString captionBefore = window->m_strItem[3];
     Pick(1);
     ScriptedDialogs::AnswerFileDialog(file);
     ListCommand(ID_PROFILE_LOAD);
@@ -206,10 +211,44 @@ TEST_F(MainWindowProfiles, ImportOfNoProfileChangesNothing)
     ListCommand(ID_PROFILE_LOAD);
     EXPECT_EQ(ScriptedDialogs::FileDialogCalls().size(), 2u);
     EXPECT_TRUE(SameRecord(g_Settings, before));
+    EXPECT_EQ(window->m_strItem[3], captionBefore);
+    EXPECT_EQ(window->m_btnAssign[3].GetCaption(), captionBefore);
     EXPECT_EQ(g_nCurProfile, 0);
 
     CloseList();
     EXPECT_EQ(g_nCurProfile, 1);
+    EXPECT_TRUE(SameRecord(g_Settings, second));
+}
+
+// A Restore closes the list and with it ends the import made in it: the
+// next opening of the list closes on another profile as any other does,
+// switching to it and naming it in str.ini.
+TEST_F(MainWindowProfiles, RestoreAfterAnImportLetsTheNextCloseSwitch)
+{
+    SettingsRecord imported = RecordOfFile(ProfilePath(0));
+    imported.SensitivityX = 7;
+    const std::wstring file = folder.file(L"shared.bin");
+    ASSERT_TRUE(WriteProfileFile(file.c_str(), imported));
+
+    ASSERT_TRUE(OpenWithList());
+    Pick(0);
+    ScriptedDialogs::AnswerFileDialog(file);
+    ListCommand(ID_PROFILE_LOAD);
+    ASSERT_EQ(g_Settings.SensitivityX, 7);
+    ScriptedDialogs::AnswerMessageBox(IDOK);
+    PressButton(window->m_btnRestore);
+    ASSERT_EQ(g_pConfigDlg, nullptr);
+
+    PressButton(window->m_btnConfig);
+    PumpPending();
+    ASSERT_NE(g_pConfigDlg, nullptr);
+    const size_t selects = FramesOf(kSelectProfileCode);
+    Pick(1);
+    CloseList();
+
+    EXPECT_EQ(g_nCurProfile, 1);
+    EXPECT_EQ(CurrentInStrIni(), L"Fast");
+    EXPECT_EQ(FramesOf(kSelectProfileCode), selects + 1);
     EXPECT_TRUE(SameRecord(g_Settings, second));
 }
 

@@ -225,7 +225,7 @@ TEST_F(RestoreDefaultsTest, WithTheMouseAbsentOnlyMemoryChanges)
 {
     g_bDeviceOpen = 0;
 
-    RestoreDefaults(data.store);
+    EXPECT_TRUE(RestoreDefaults(data.store));
 
     ExpectFactoryRecordWithTheUsersMacros();
     EXPECT_EQ(g_Settings.ProfileIndex, 4);
@@ -242,7 +242,7 @@ TEST_F(RestoreDefaultsTest, WithTheMouseConnectedUploadsSavesAndTakesTheResultAs
     mouse.ClearLog();
     clock.ClearPauses();
 
-    RestoreDefaults(data.store);
+    EXPECT_TRUE(RestoreDefaults(data.store));
 
     ExpectFactoryRecordWithTheUsersMacros();
     EXPECT_EQ(g_Settings.ProfileIndex, 0);
@@ -261,4 +261,39 @@ TEST_F(RestoreDefaultsTest, WithTheMouseConnectedUploadsSavesAndTakesTheResultAs
     EXPECT_EQ(IniFileLines(data.Path(L"str0.ini"))[1], L"Item1=Factory1");
     EXPECT_TRUE(SameRecord(g_SettingsSaved, g_Settings));
     EXPECT_EQ(g_windowsSettingCalls, 4);
+}
+
+// An upload whose profile file cannot be written still reaches the mouse,
+// but writes no captions: str0.ini never describes a record config0.bin
+// does not hold. A restore then keeps the saved record and says why.
+TEST_F(RestoreDefaultsTest, WithTheProfileFileUnwritableNoCaptionIsWrittenAndTheSavedRecordStays)
+{
+    ASSERT_TRUE(FindDevice());
+    data.WriteCaptions(data.Path(L"str0.ini"), L"Old");
+    const std::vector<unsigned char> oldCaptions = ReadBinaryFile(data.Path(L"str0.ini"));
+    for (int i = 0; i < kCaptionCount; ++i)
+        data.store.m_strItem[static_cast<size_t>(i)] = L"New";
+    // Another program holds the profile file open, sharing reading only.
+    HANDLE holder = CreateFileW(data.Path(L"config0.bin").c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(holder, INVALID_HANDLE_VALUE);
+
+    mouse.ClearLog();
+    ApplyAllToDevice(data.store);
+    EXPECT_EQ(Logged(EmulatedLogKind::FeatureSet).size(), 17u) << "the mouse got the upload";
+    EXPECT_EQ(ReadBinaryFile(data.Path(L"str0.ini")), oldCaptions);
+
+    g_Settings = user;
+    mouse.ClearLog();
+    DWORD error = ERROR_SUCCESS;
+    EXPECT_FALSE(RestoreDefaults(data.store, &error));
+    CloseHandle(holder);
+
+    EXPECT_NE(error, static_cast<DWORD>(ERROR_SUCCESS));
+    EXPECT_EQ(Logged(EmulatedLogKind::FeatureSet).size(), 17u);
+    ExpectFactoryRecordWithTheUsersMacros();
+    EXPECT_EQ(ReadBinaryFile(data.Path(L"config0.bin")), ProfileFolder::ProfileBytes(saved));
+    EXPECT_EQ(ReadBinaryFile(data.Path(L"str0.ini")), oldCaptions);
+    EXPECT_TRUE(SameRecord(g_SettingsSaved, saved));
+    EXPECT_EQ(g_bRestoreDefaults, 0);
 }

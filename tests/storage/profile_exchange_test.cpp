@@ -208,18 +208,28 @@ TEST_F(ProfileExchangeTest, ImportOfAWholeProfileFileReplacesTheWholeRecordAndTh
     EXPECT_EQ(data.store.m_strStrIniPath, data.Path(L"p.ini").c_str());
 }
 
-TEST_F(ProfileExchangeTest, ImportOfAFileOfAnotherSizeKeepsTheRecordButReadsTheCaptions)
+// A file that is no exported profile gives no record, and the captions
+// beside it belong to no record either: the record, the captions and the
+// caption file in use all stay, with or without an .ini beside the file.
+TEST_F(ProfileExchangeTest, ImportOfAFileOfAnotherSizeChangesNeitherTheRecordNorTheCaptions)
 {
     const SettingsRecord before = g_Settings;
-    for (size_t size : {kProfileFileSize - 1, kProfileFileSize + 1, size_t{0}}) {
-        const std::vector<unsigned char> bytes(size, 0x5A);
-        WriteBinaryFile(data.Path(L"Exports\\short.bin"), bytes.data(), bytes.size());
-        data.WriteCaptions(data.Path(L"Exports\\short.ini"), L"S" + std::to_wstring(size) + L"-");
+    const auto captionsBefore = data.store.m_strItem;
+    for (const bool withCaptions : {true, false}) {
+        for (size_t size : {kProfileFileSize - 1, kProfileFileSize + 1, kProfileFileSize + 2, size_t{0}}) {
+            const std::string label = std::to_string(size) + " bytes" + (withCaptions ? "" : ", no .ini");
+            const std::vector<unsigned char> bytes(size, 0x5A);
+            WriteBinaryFile(data.Path(L"Exports\\short.bin"), bytes.data(), bytes.size());
+            DeleteFileW(data.Path(L"Exports\\short.ini").c_str());
+            if (withCaptions)
+                data.WriteCaptions(data.Path(L"Exports\\short.ini"), L"S");
 
-        EXPECT_FALSE(Import(data.Path(L"Exports\\short.bin"))) << size << " bytes";
+            EXPECT_FALSE(Import(data.Path(L"Exports\\short.bin"))) << label;
 
-        EXPECT_TRUE(SameRecord(g_Settings, before)) << size << " bytes";
-        EXPECT_EQ(data.store.m_strItem[0], (L"S" + std::to_wstring(size) + L"-1").c_str());
+            EXPECT_TRUE(SameRecord(g_Settings, before)) << label;
+            EXPECT_EQ(data.store.m_strItem, captionsBefore) << label;
+            EXPECT_EQ(data.store.m_strStrIniPath, L"C:\\Before\\str3.ini") << label;
+        }
     }
 }
 
@@ -240,18 +250,21 @@ TEST_F(ProfileExchangeTest, ImportOfANameWithoutBinOrOfAMissingFileTakesNoRecord
     EXPECT_TRUE(SameRecord(g_Settings, before));
 }
 
-TEST_F(ProfileExchangeTest, ImportOfAFileThatCannotBeOpenedReportsTheErrorAndKeepsTheRecord)
+TEST_F(ProfileExchangeTest, ImportOfAFileThatCannotBeOpenedReportsTheErrorAndKeepsRecordAndCaptions)
 {
     const SettingsRecord before = g_Settings;
+    const auto captionsBefore = data.store.m_strItem;
     data.WriteProfile(data.Path(L"Exports\\p.bin"), PatternRecord(3));
+    data.WriteCaptions(data.Path(L"Exports\\p.ini"), L"Locked");
     const HANDLE lock = OpenUnshared(data.Path(L"Exports\\p.bin"));
     ASSERT_NE(lock, INVALID_HANDLE_VALUE);
 
-    Import(data.Path(L"Exports\\p.bin"));
+    EXPECT_FALSE(Import(data.Path(L"Exports\\p.bin")));
     CloseHandle(lock);
 
     EXPECT_TRUE(Logged(L"Error Code is: 32 \n"));
     EXPECT_TRUE(SameRecord(g_Settings, before));
+    EXPECT_EQ(data.store.m_strItem, captionsBefore) << "the captions beside it are not taken";
 }
 
 TEST_F(ProfileExchangeTest, ImportOfAFileAnotherProgramHoldsOpenForWritingReadsIt)

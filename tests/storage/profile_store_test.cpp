@@ -175,12 +175,12 @@ TEST_F(ProfileStoreTest, NamesThatArePrefixesOfEachOtherFindTheirOwnProfile)
     EXPECT_EQ(g_nCurProfile, 0) << "letter case counts: no item is named so, the profile stays";
 }
 
-TEST_F(ProfileStoreTest, AProfileFileThatIsMissingOrNotWholeGivesTheFactoryProfile)
+TEST_F(ProfileStoreTest, AProfileFileThatIsMissingOrTooShortGivesTheFactoryProfile)
 {
     WriteProfileList(L"B", L"2", {L"A", L"B"});
     WriteProfile(L"config.bin", 0x66, 0);
     WriteOneMacroStore();
-    for (const size_t size : {size_t{0}, size_t{100}, kProfileFileSize - 1, kProfileFileSize + 1}) {
+    for (const size_t size : {size_t{0}, size_t{1}, size_t{100}, kProfileFileSize - 1}) {
         DeleteFileW(Path(L"config1.bin").c_str());
         if (size > 0) {
             std::vector<uint8_t> bytes(size, 0x33);
@@ -216,29 +216,118 @@ TEST_F(ProfileStoreTest, AProfileFileThatIsMissingOrNotWholeGivesTheFactoryProfi
     EXPECT_EQ(ReadBinaryFile(Path(L"config.bin"))[0], 0) << "the factory file itself is left alone";
 }
 
-TEST_F(ProfileStoreTest, WithNeitherFileTheRecordStaysAndTheMacrosAreStillEncoded)
+// A copy tool may add a line end: the profile is still the profile, read as
+// its first 1,805 bytes, and the next Save writes it back at its own size.
+TEST_F(ProfileStoreTest, AProfileFileLongerThanAProfileIsReadAsItsFirstBytes)
+{
+    WriteProfileList(L"B", L"2", {L"A", L"B"});
+    WriteProfile(L"config.bin", 0x66);
+    for (const wchar_t* name : {L"config1.bin", L"config4.bin"}) {
+        std::vector<uint8_t> bytes(kProfileFileSize + 2, 0x31);
+        bytes[0] = 3;
+        bytes[kProfileFileSize] = '\r';
+        bytes[kProfileFileSize + 1] = '\n';
+        WriteBinaryFile(Path(name), bytes.data(), bytes.size());
+    }
+
+    m_store.LoadCurrentProfile();
+    EXPECT_EQ(g_nCurProfile, 1);
+    EXPECT_EQ(m_store.m_strConfigPath, Path(L"config1.bin").c_str());
+    EXPECT_EQ(g_FirstRunFlag, 3);
+    EXPECT_EQ(g_Settings.PointerSpeed, 0x31);
+    EXPECT_EQ(g_Settings.Padding709[2], 0x31) << "the record's last byte, not the line end";
+    EXPECT_TRUE(Logged(L"Program First Run Flag:3\nRead Size is: 1804"));
+
+    g_Settings = SettingsRecord{};
+    m_store.LoadProfile(4);
+    EXPECT_EQ(m_store.m_strConfigPath, Path(L"config4.bin").c_str());
+    EXPECT_EQ(g_Settings.PointerSpeed, 0x31);
+    for (const std::wstring& text : m_debug)
+        EXPECT_EQ(text.find(L"factory"), std::wstring::npos) << text;
+
+    g_nCurProfile = 4;
+    g_Settings.PointerSpeed = 0x32;
+    ASSERT_TRUE(m_store.SaveCurrentProfile());
+    const std::vector<unsigned char> saved = ReadBinaryFile(Path(L"config4.bin"));
+    ASSERT_EQ(saved.size(), kProfileFileSize);
+    EXPECT_EQ(saved[1 + offsetof(SettingsRecord, PointerSpeed)], 0x32);
+}
+
+// Where neither the profile file nor config.bin gives a record, the record
+// takes the factory defaults: nothing of what memory held before stays but
+// the profile number and the macros, which are still encoded from record.ini.
+TEST_F(ProfileStoreTest, WithNeitherFileTheRecordTakesTheFactoryDefaults)
 {
     WriteProfileList(L"A", L"1", {L"A"});
     WriteOneMacroStore();
-    g_Settings.PointerSpeed = 9;
-    m_store.LoadCurrentProfile();
-    EXPECT_EQ(g_Settings.PointerSpeed, 9);
-    EXPECT_TRUE(Logged(L"Config file is not exist.\n"));
-    EXPECT_EQ(g_Settings.MacroSlot[0][1], 2);
-    EXPECT_EQ(g_Settings.MacroSlot[0][2], 0x01);
+    SettingsRecord defaults{};
+    defaults.ProfileIndex = 3;
+    std::swap(g_Settings, defaults);
+    SetDefaultSettings();
+    std::swap(g_Settings, defaults);
+
+    const auto expectDefaults = [&](const std::string& label) {
+        SettingsRecord withoutMacros = g_Settings;
+        withoutMacros.MacroSlot = defaults.MacroSlot;
+        EXPECT_TRUE(std::memcmp(&withoutMacros, &defaults, sizeof defaults) == 0) << label;
+        EXPECT_EQ(g_Settings.DpiStage[0], 12) << label;
+        EXPECT_EQ(g_Settings.ButtonFunction[1], 1) << label;
+        EXPECT_EQ(g_Settings.LiftOffDistance, 0) << label << ": nothing of the record shown before";
+        EXPECT_TRUE(Logged(L"No profile file gives a record: the factory defaults are used.\n")) << label;
+    };
+    // Both missing; a factory file too short to hold a record.
+    for (const size_t factorySize : {size_t{0}, size_t{100}}) {
+        const std::string label = "factory file of " + std::to_string(factorySize) + " bytes";
+        DeleteFileW(Path(L"config.bin").c_str());
+        if (factorySize > 0) {
+            std::vector<uint8_t> bytes(factorySize, 0x66);
+            WriteBinaryFile(Path(L"config.bin"), bytes.data(), bytes.size());
+        }
+        std::memset(&g_Settings, 0x09, sizeof g_Settings);
+        g_Settings.ProfileIndex = 3;
+        m_debug.clear();
+        m_store.LoadCurrentProfile();
+        expectDefaults(label);
+        EXPECT_EQ(g_Settings.MacroSlot[0][1], 2) << label << ": the macros are encoded";
+        EXPECT_EQ(g_Settings.MacroSlot[0][2], 0x01) << label;
+        EXPECT_EQ(m_store.m_strStrIniPath, Path(L"str0.ini").c_str()) << label;
+    }
+    EXPECT_TRUE(Logged(L"Factory profile " + Path(L"config.bin") + L" is shorter than 1805 bytes.\n"));
+
+    // The switch to a profile without files likewise; its macro slots are the ones held.
+    DeleteFileW(Path(L"config.bin").c_str());
+    std::memset(&g_Settings, 0x09, sizeof g_Settings);
+    g_Settings.ProfileIndex = 3;
+    m_debug.clear();
+    m_store.LoadProfile(2);
+    expectDefaults("switch");
+    EXPECT_EQ(g_Settings.MacroSlot[0][1], 0x09);
+    EXPECT_TRUE(Logged(L"Config file is not exist."));
 }
 
-TEST_F(ProfileStoreTest, AProfileFileThatCannotBeOpenedLeavesTheRecord)
+TEST_F(ProfileStoreTest, AProfileFileThatCannotBeOpenedGivesTheFactoryProfileOrDefaults)
 {
     WriteProfileList(L"A", L"1", {L"A"});
     WriteProfile(L"config0.bin", 0x10);
+    WriteProfile(L"config.bin", 0x66);
     HANDLE lock = CreateFileW(Path(L"config0.bin").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(lock, INVALID_HANDLE_VALUE);
     g_Settings.PointerSpeed = 9;
     m_store.LoadCurrentProfile();
-    CloseHandle(lock);
-    EXPECT_EQ(g_Settings.PointerSpeed, 9);
+    EXPECT_EQ(g_Settings.PointerSpeed, 0x66);
     EXPECT_TRUE(Logged(L"Error Code is: 32 \n")) << "ERROR_SHARING_VIOLATION";
+    EXPECT_TRUE(Logged(L"Profile file " + Path(L"config0.bin") +
+                       L" cannot be read: the factory profile config.bin is used.\n"));
+
+    // With the factory file held as well, nothing gives a record.
+    HANDLE factoryLock = CreateFileW(Path(L"config.bin").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(factoryLock, INVALID_HANDLE_VALUE);
+    g_Settings.PointerSpeed = 9;
+    m_store.LoadProfile(0);
+    CloseHandle(factoryLock);
+    CloseHandle(lock);
+    EXPECT_EQ(g_Settings.PointerSpeed, 6) << "the default";
+    EXPECT_TRUE(Logged(L"No profile file gives a record: the factory defaults are used.\n"));
 }
 
 TEST_F(ProfileStoreTest, AProfileFileAnotherProgramHoldsOpenForWritingStillLoads)
@@ -390,6 +479,31 @@ TEST_F(ProfileStoreTest, AFailedSaveLeavesTheOldProfileWhole)
     for (const auto& t : m_debug)
         reported = reported || t.starts_with(L"Error Code is: ");
     EXPECT_TRUE(reported);
+}
+
+// The captions on disk belong to the record on disk: where the profile file
+// is missing or cannot be written, the caption file is left as it was.
+TEST_F(ProfileStoreTest, SaveWithCaptionsWritesTheCaptionsOnlyWithTheRecord)
+{
+    for (int i = 0; i < kAssignBoxCount; ++i)
+        m_store.m_strItem[static_cast<size_t>(i)] = L"New";
+    DWORD error = ERROR_SUCCESS;
+    EXPECT_FALSE(m_store.SaveProfileAndCaptions(&error));
+    EXPECT_EQ(error, static_cast<DWORD>(ERROR_FILE_NOT_FOUND));
+    EXPECT_EQ(GetFileAttributesW(Path(L"str0.ini").c_str()), INVALID_FILE_ATTRIBUTES);
+
+    WriteProfile(L"config0.bin", 0x99);
+    WriteUtf16File(Path(L"str0.ini"), L"[Setting-EN]\r\nItem1=Old\r\n");
+    const std::vector<unsigned char> oldCaptions = ReadBinaryFile(Path(L"str0.ini"));
+    HANDLE lock = CreateFileW(Path(L"config0.bin").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(lock, INVALID_HANDLE_VALUE);
+    EXPECT_FALSE(m_store.SaveProfileAndCaptions(&error));
+    CloseHandle(lock);
+    EXPECT_NE(error, static_cast<DWORD>(ERROR_SUCCESS));
+    EXPECT_EQ(ReadBinaryFile(Path(L"str0.ini")), oldCaptions);
+
+    EXPECT_TRUE(m_store.SaveProfileAndCaptions(&error));
+    EXPECT_EQ(IniFileLines(Path(L"str0.ini"))[1], L"Item1=New");
 }
 
 TEST_F(ProfileStoreTest, LoadProfileKeepsTheStoredMacrosWhereTheCurrentLoadReencodes)

@@ -133,8 +133,7 @@ int wmain()
     }
     // The save that ends every upload, on its own.
     const double saveStart = NowMs();
-    const bool saved = store.SaveCurrentProfile();
-    store.WriteStrIni();
+    const bool saved = store.SaveProfileAndCaptions();
     const double saveMs = NowMs() - saveStart;
     const bool stored = mouse.StoredMacro(12).has_value() && mouse.Errors().empty();
     CloseDeviceHandles();

@@ -13,6 +13,7 @@
 #include "model/device_records.h"
 #include "skin/menu_test_helpers.h"
 #include "storage/ini_file.h"
+#include "storage/profile_file.h"
 
 #include <algorithm>
 #include <string>
@@ -149,10 +150,14 @@ TEST_F(MainWindowCommands, SaveThatCannotWriteTheProfileTellsAndKeepsTheSavedRec
 // were, and Cancel returns to the record and captions they hold.
 TEST_F(MainWindowCommands, RestoreThatCannotWriteTheProfileTellsAndKeepsTheSavedRecord)
 {
+    SettingsRecord mine = RecordOfFile(ProfilePath());
+    mine.SensitivityX = 8;
+    ASSERT_TRUE(WriteProfileFile(ProfilePath().c_str(), mine));
     ::WritePrivateProfileStringW(L"Setting-EN", L"Item4", L"Mine", CaptionFile().c_str());
     ASSERT_TRUE(Open());
     g_Settings.SensitivityX = 9;
     const SettingsRecord saved = g_SettingsSaved;
+    ASSERT_EQ(saved.SensitivityX, 8);
     const std::vector<unsigned char> before = ReadBinaryFile(ProfilePath());
     const std::vector<unsigned char> captionsBefore = ReadBinaryFile(CaptionFile());
 

@@ -21,10 +21,16 @@ namespace {
 constexpr const wchar_t* kSkinsSection = L"Skins";
 constexpr const wchar_t* kPointSection = L"Point";
 
-// The per-language section of the captions: text 0 ("Setting-EN", ...). It
-// is empty when the language has no texts: the captions are then neither read
-// nor written, since the profile functions would take an empty section name
-// for the lines above the first section.
+// True for a file of exactly the size of a profile file.
+bool IsWholeProfileFile(const CString& path)
+{
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    return GetFileAttributesExW(path, GetFileExInfoStandard, &data) && data.nFileSizeHigh == 0 &&
+           data.nFileSizeLow == kProfileFileSize && !(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+}  // namespace
+
 const CString& CaptionSection()
 {
     return g_TextTable.Get(0);
@@ -36,16 +42,6 @@ CString CaptionKey(int index)
     key.Format(L"Item%d", index + 1);
     return key;
 }
-
-// True for a file of exactly the size of a profile file.
-bool IsWholeProfileFile(const CString& path)
-{
-    WIN32_FILE_ATTRIBUTE_DATA data{};
-    return GetFileAttributesExW(path, GetFileExInfoStandard, &data) && data.nFileSizeHigh == 0 &&
-           data.nFileSizeLow == kProfileFileSize && !(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY);
-}
-
-}  // namespace
 
 CProfileStore::CProfileStore(ModulePathSource modulePathSource)
     : m_modulePathSource(modulePathSource ? modulePathSource : &ReadModulePath)
@@ -68,6 +64,16 @@ CString CProfileStore::NumberedDataFile(const wchar_t* format, int n) const
     return DataFile(name);
 }
 
+CString CProfileStore::ProfileFileOf(int n) const
+{
+    return NumberedDataFile(L"config%d.bin", n);
+}
+
+CString CProfileStore::CaptionFileOf(int n) const
+{
+    return NumberedDataFile(L"str%d.ini", n);
+}
+
 void CProfileStore::SetListPaths()
 {
     m_strRecordIniPath = DataFile(L"record.ini");
@@ -77,8 +83,8 @@ void CProfileStore::SetListPaths()
 
 void CProfileStore::SetProfilePaths(int n)
 {
-    m_strConfigPath = NumberedDataFile(L"config%d.bin", n);
-    m_strStrIniPath = NumberedDataFile(L"str%d.ini", n);
+    m_strConfigPath = ProfileFileOf(n);
+    m_strStrIniPath = CaptionFileOf(n);
 }
 
 void CProfileStore::LoadCurrentProfile()

@@ -226,6 +226,10 @@ private:
     // False when the list was open already.
     bool OpenProfileList();
     void RunMacroManager();
+    // Moves the buttons of the current profile (record, captions, saved
+    // state) and of every listed profile's files after their macros, and
+    // gives each profile the current profile's macro slots.
+    void FollowMacrosInEveryProfile(const MacroListChange& change);
     void OnAssignBox(int i);
     void ShowSideItems(int command);
     void ShowAssignBoxes(int command);

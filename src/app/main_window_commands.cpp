@@ -11,6 +11,7 @@
 #include "model/settings_record.h"
 #include "resource.h"
 #include "skin/ex_menu.h"
+#include "storage/stored_profile_edit.h"
 #include "storage/windows_settings.h"
 #include "text/text_table.h"
 
@@ -235,13 +236,40 @@ void CMouseConfigurationDlg::RunMacroManager()
 {
     ClearButtonHighlight();
     m_dlgMacroManager.m_strRecordIni = RecordIniPath();
-    if (m_dlgMacroManager.DoModal() != IDOK)
-        return;
+    const bool ok = m_dlgMacroManager.DoModal() == IDOK;
     // Nothing is sent: the macros reach the mouse with the next Save.
-    CopyMacroRecordsToSlots(g_Settings, m_dlgMacroManager.m_MacroRecords);
-    FollowMovedMacros(g_Settings, std::span(m_strItem).first<kAssignBoxCount>(), m_dlgMacroManager.m_MacroPositionsNow,
-                      m_dlgMacroManager.m_store.MacroNames());
+    if (ok)
+        CopyMacroRecordsToSlots(g_Settings, m_dlgMacroManager.m_MacroRecords);
+    // The manager wrote its deletes and renames to record.ini at once,
+    // whichever way it was closed.
+    const MacroListChange change = m_dlgMacroManager.m_store.ListChange();
+    if (MovesOrRenamesMacros(change)) {
+        // After Cancel the slots still hold the macros as they were listed;
+        // they are taken from record.ini as loading the profile takes them.
+        if (!ok)
+            m_profiles.LoadMacrosFromIni();
+        FollowMacrosInEveryProfile(change);
+    }
     RefreshButtonLabels();
+}
+
+void CMouseConfigurationDlg::FollowMacrosInEveryProfile(const MacroListChange& change)
+{
+    // Every profile gets the current profile's macro slots, so that a
+    // button's number names the same macro in each of them.
+    const MacroButtonTexts texts = CurrentMacroButtonTexts();
+    const auto follow = [&](SettingsRecord& record, std::span<CString, kAssignBoxCount> captions) {
+        FollowMacroListChange(change, texts, record, captions);
+        record.MacroSlot = g_Settings.MacroSlot;
+    };
+    follow(g_Settings, std::span(m_strItem).first<kAssignBoxCount>());
+    // Cancel of the main window returns to the saved record: it follows too.
+    follow(g_SettingsSaved, m_strSavedItem);
+
+    const int listed = ListedProfileCount();
+    for (int n = 0; n < kProfileCount; ++n)
+        if (n < listed || n == g_nCurProfile)
+            EditStoredProfile(m_profiles.ProfileFileOf(n), m_profiles.CaptionFileOf(n), follow);
 }
 
 // --- Pages and side column ---

@@ -25,23 +25,7 @@ void CopyMacroRecordsToSlots(SettingsRecord& settings, const std::array<MacroRec
     }
 }
 
-void FollowMovedMacros(SettingsRecord& settings, std::span<CString, kButtonCount> captions,
-                       std::span<const int> positionNow, std::span<const CString> namesNow)
+MacroButtonTexts CurrentMacroButtonTexts()
 {
-    const auto macro = static_cast<uint8_t>(ButtonFunctionType::Macro);
-    for (size_t i = 0; i < captions.size(); ++i) {
-        if (settings.ButtonFunction[i] != macro)
-            continue;
-        const size_t opened = settings.MacroIndex[i];
-        if (opened >= positionNow.size())
-            continue;
-        const int now = positionNow[opened];
-        if (now < 0 || now >= kMacroSlotCount || static_cast<size_t>(now) >= namesNow.size()) {
-            settings.ButtonFunction[i] = static_cast<uint8_t>(ButtonFunctionType::Deactivated);
-            captions[i] = g_TextTable.Get(kDeactivatedText);
-            continue;
-        }
-        settings.MacroIndex[i] = static_cast<uint8_t>(now);
-        captions[i] = g_TextTable.Get(kMacroCaptionText) + L":" + namesNow[static_cast<size_t>(now)];
-    }
+    return MacroButtonTexts{g_TextTable.Get(kMacroCaptionText), g_TextTable.Get(kDeactivatedText)};
 }

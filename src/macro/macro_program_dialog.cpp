@@ -105,6 +105,9 @@ void CMacroProgramDialog::LoadLanguageText()
 BOOL CMacroProgramDialog::OnInitDialog()
 {
     CDialog::OnInitDialog();
+    // A window that cannot load its list changes none: the last showing's
+    // edits were followed when it closed.
+    m_store.TakeListAsLoaded();
     if (!LoadBackground()) {
         MessageBox(L"error", L"Macro Manager Dialog Load background image failed!!!");
         // Without its picture the window has no controls to work with; it
@@ -395,7 +398,6 @@ void CMacroProgramDialog::OnOK()
     StopRecord();
     m_store.OnWriteMacroToIni();
     m_store.OnBnMacroSave();
-    m_MacroPositionsNow = m_store.OpenedMacroPositions();
     m_font.DeleteObject();
     CDialog::OnOK();
 }

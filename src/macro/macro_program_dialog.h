@@ -7,6 +7,8 @@
 // state in the lists, the loop edit and the tick boxes. Every edit is
 // written at once; OK also encodes the twelve device macro records into
 // m_MacroRecords, which the main window copies after DoModal returns IDOK.
+// However the window closes, m_store.ListChange() then tells how the edits
+// moved, renamed and deleted the macros the window opened with.
 
 #include "classlib/cstring.h"
 #include "classlib/dialog.h"
@@ -53,9 +55,6 @@ public:
     // Output: one device macro record per list position, fresh after OK.
     // These are the store's record buffers themselves.
     std::array<MacroRecord, kMaxMacros>& m_MacroRecords = m_store.m_MacroRecords;
-    // Output after OK: for each list position the window opened with, where
-    // that macro stands in the list now, or -1 when it was deleted.
-    std::vector<int> m_MacroPositionsNow;
 
     CFont m_font;
     MacroManagerTexts m_texts;

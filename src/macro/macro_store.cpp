@@ -57,11 +57,25 @@ bool CMacroStore::HasSelection() const
 
 std::vector<int> CMacroStore::OpenedMacroPositions() const
 {
-    std::vector<int> now(m_loadedCount, -1);
+    const size_t loaded = m_loadedNames.size();
+    std::vector<int> now(loaded, -1);
     for (size_t j = 0; j < m_loadedPosition.size(); ++j)
-        if (const int position = m_loadedPosition[j]; position >= 0 && static_cast<size_t>(position) < m_loadedCount)
+        if (const int position = m_loadedPosition[j]; position >= 0 && static_cast<size_t>(position) < loaded)
             now[static_cast<size_t>(position)] = static_cast<int>(j);
     return now;
+}
+
+MacroListChange CMacroStore::ListChange() const
+{
+    return MacroListChange{m_loadedNames, OpenedMacroPositions(), m_macroNames};
+}
+
+void CMacroStore::TakeListAsLoaded()
+{
+    m_loadedNames = m_macroNames;
+    m_loadedPosition.clear();
+    for (size_t j = 0; j < m_macroNames.size(); ++j)
+        m_loadedPosition.push_back(static_cast<int>(j));
 }
 
 void CMacroStore::SetCurSel(int index)
@@ -105,7 +119,7 @@ void CMacroStore::LoadMacrosFromIni()
     // The window's lists and edit are new each time it opens.
     m_macroNames.clear();
     m_loadedPosition.clear();
-    m_loadedCount = 0;
+    m_loadedNames.clear();
     m_nCurSel = -1;
     m_keyLines.clear();
     m_strLoopEdit.Empty();
@@ -122,7 +136,7 @@ void CMacroStore::LoadMacrosFromIni()
             g_bDelayOption = delayOption == 1 ? 1 : 0;
         }
     }
-    m_loadedCount = m_macroNames.size();
+    m_loadedNames = m_macroNames;
     if (m_macroNames.empty()) {
         m_bLoopEditEnabled = false;
         return;

@@ -17,6 +17,7 @@
 
 #include "classlib/cstring.h"
 #include "model/device_records.h"
+#include "model/macro_list_change.h"
 
 #include <array>
 #include <vector>
@@ -89,6 +90,12 @@ public:
     // its position in the list now, or -1 once it has been deleted. Renames
     // keep a macro where it is; a delete moves every later macro up.
     std::vector<int> OpenedMacroPositions() const;
+    // The list as it was last loaded, where those macros stand now, and the
+    // list now.
+    MacroListChange ListChange() const;
+    // The list as it stands counts as the loaded one: no change is seen
+    // until the next edit. For a window that opens without loading.
+    void TakeListAsLoaded();
     int CurSel() const { return m_nCurSel; }
     // Moves the list's selection without loading (as the list box does
     // before it notifies); -1 for none.
@@ -126,7 +133,8 @@ private:
     // Per list position: the position the macro had when the list was
     // loaded, -1 for a macro made since.
     std::vector<int> m_loadedPosition;
-    size_t m_loadedCount = 0;
+    // The names of the list as it was loaded.
+    std::vector<CString> m_loadedNames;
     int m_nCurSel = -1;
     std::vector<CString> m_keyLines;
     CString m_strLoopEdit;

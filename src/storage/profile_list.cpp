@@ -4,8 +4,7 @@
 #include "model/leading_decimal.h"
 #include "storage/data_paths.h"
 #include "storage/ini_file.h"
-#include "storage/profile_file.h"
-#include "storage/win32_handle.h"
+#include "storage/whole_file.h"
 
 #include <array>
 #include <optional>
@@ -20,49 +19,6 @@ CString ItemKey(int index)
     CString key;
     key.Format(L"Item%d", index);
     return key;
-}
-
-// A file's whole content, or that it is missing.
-struct FileContent {
-    bool exists = false;
-    std::vector<uint8_t> bytes;
-};
-
-// Nothing when the file exists but cannot be read whole.
-std::optional<FileContent> ReadWholeFile(const CString& path)
-{
-    UniqueHandle file(CreateFileW(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                                  FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file) {
-        const DWORD error = GetLastError();
-        if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND)
-            return FileContent{};
-        return std::nullopt;
-    }
-    LARGE_INTEGER size{};
-    // The data files are small; anything huge is not one of them.
-    constexpr LONGLONG kLargest = 16 * 1024 * 1024;
-    if (!GetFileSizeEx(file.get(), &size) || size.QuadPart > kLargest)
-        return std::nullopt;
-    FileContent content{true, std::vector<uint8_t>(static_cast<size_t>(size.QuadPart))};
-    const DWORD wanted = static_cast<DWORD>(content.bytes.size());
-    if (ReadUpTo(file.get(), content.bytes.data(), wanted) != wanted)
-        return std::nullopt;
-    return content;
-}
-
-// Deletes `path`; a file that is not there counts as deleted.
-bool RemoveFile(const CString& path)
-{
-    return DeleteFileW(path) || GetLastError() == ERROR_FILE_NOT_FOUND;
-}
-
-// Gives `path` the content `content` had: the same bytes, or no file.
-bool PutContent(const CString& path, const FileContent& content)
-{
-    if (!content.exists)
-        return RemoveFile(path);
-    return WriteFileReplacing(path, content.bytes);
 }
 
 struct SlotFiles {
@@ -203,7 +159,8 @@ bool MoveProfileFiles(const CString& modulePath, const ProfileFileMoves& moves)
         if (!source)
             continue;
         const SlotFiles& target = *slots[static_cast<size_t>(moves[static_cast<size_t>(from)])];
-        moved = PutContent(target.profilePath, source->profile) && PutContent(target.captionPath, source->captions);
+        moved =
+            PutFileContent(target.profilePath, source->profile) && PutFileContent(target.captionPath, source->captions);
     }
     if (moved)
         return true;
@@ -212,8 +169,8 @@ bool MoveProfileFiles(const CString& modulePath, const ProfileFileMoves& moves)
     for (const auto& files : slots) {
         if (!files)
             continue;
-        PutContent(files->profilePath, files->profile);
-        PutContent(files->captionPath, files->captions);
+        PutFileContent(files->profilePath, files->profile);
+        PutFileContent(files->captionPath, files->captions);
     }
     DebugTrace(L"Moving the profile files failed (error %d): they are put back.\n", static_cast<int>(error));
     return false;

@@ -21,22 +21,6 @@ namespace {
 constexpr const wchar_t* kSkinsSection = L"Skins";
 constexpr const wchar_t* kPointSection = L"Point";
 
-// The per-language section of the captions: text 0 ("Setting-EN", ...). It
-// is empty when the language has no texts: the captions are then neither read
-// nor written, since the profile functions would take an empty section name
-// for the lines above the first section.
-const CString& CaptionSection()
-{
-    return g_TextTable.Get(0);
-}
-
-CString CaptionKey(int index)
-{
-    CString key;
-    key.Format(L"Item%d", index + 1);
-    return key;
-}
-
 // True for a file that holds the flag byte and a whole record. A longer one
 // (a copy tool may have added a line end) is a profile all the same: only
 // its first bytes are read.
@@ -62,6 +46,18 @@ void UseFactoryDefaults()
 
 }  // namespace
 
+const CString& CaptionSection()
+{
+    return g_TextTable.Get(0);
+}
+
+CString CaptionKey(int index)
+{
+    CString key;
+    key.Format(L"Item%d", index + 1);
+    return key;
+}
+
 CProfileStore::CProfileStore(ModulePathSource modulePathSource)
     : m_modulePathSource(modulePathSource ? modulePathSource : &ReadModulePath)
 {}
@@ -83,6 +79,16 @@ CString CProfileStore::NumberedDataFile(const wchar_t* format, int n) const
     return DataFile(name);
 }
 
+CString CProfileStore::ProfileFileOf(int n) const
+{
+    return NumberedDataFile(L"config%d.bin", n);
+}
+
+CString CProfileStore::CaptionFileOf(int n) const
+{
+    return NumberedDataFile(L"str%d.ini", n);
+}
+
 void CProfileStore::SetListPaths()
 {
     m_strRecordIniPath = DataFile(L"record.ini");
@@ -92,8 +98,8 @@ void CProfileStore::SetListPaths()
 
 void CProfileStore::SetProfilePaths(int n)
 {
-    m_strConfigPath = NumberedDataFile(L"config%d.bin", n);
-    m_strStrIniPath = NumberedDataFile(L"str%d.ini", n);
+    m_strConfigPath = ProfileFileOf(n);
+    m_strStrIniPath = CaptionFileOf(n);
 }
 
 void CProfileStore::LoadCurrentProfile()

@@ -19,6 +19,14 @@ constexpr int kProfileCount = 6;
 constexpr int kCaptionCount = 12;
 constexpr int kAssignBoxCount = 7;
 
+// The per-language section of the captions: text 0 ("Setting-EN", ...). It
+// is empty when the language has no texts: the captions are then neither read
+// nor written, since the profile functions would take an empty section name
+// for the lines above the first section.
+const CString& CaptionSection();
+// The key of caption `index` (0-based): "Item1" ...
+CString CaptionKey(int index);
+
 // The current profile, 0..5.
 extern uint8_t g_nCurProfile;
 // The flag byte of the profile file read last.
@@ -73,6 +81,10 @@ public:
 
     // Reads the program's module path into m_strModulePath.
     void RefreshModulePath();
+    // The files of profile n (config<n>.bin and str<n>.ini) in the folder of
+    // m_strModulePath.
+    CString ProfileFileOf(int n) const;
+    CString CaptionFileOf(int n) const;
 
     CString m_strModulePath;     // the program's full path
     CString m_strConfigPath;     // the profile file in use

@@ -437,7 +437,31 @@ TEST_F(MacroStoreTest, OpenedMacrosAreFollowedToWhereTheyStandNow)
     m_store.DeleteMacro();  // a
     EXPECT_EQ(m_store.MacroNames(), (std::vector<CString>{L"c2", L"d", L"Macro_4"}));
     EXPECT_EQ(m_store.OpenedMacroPositions(), (std::vector<int>{-1, -1, 0, 1}));
+    const MacroListChange change = m_store.ListChange();
+    EXPECT_EQ(change.namesBefore, (std::vector<CString>{L"a", L"b", L"c", L"d"}));
+    EXPECT_EQ(change.positionNow, (std::vector<int>{-1, -1, 0, 1}));
+    EXPECT_EQ(change.namesNow, m_store.MacroNames());
 
     m_store.LoadMacrosFromIni();
     EXPECT_EQ(m_store.OpenedMacroPositions(), (std::vector<int>{0, 1, 2}));
+    EXPECT_EQ(m_store.ListChange().namesBefore, m_store.MacroNames());
+}
+
+// A window that opens without loading (its picture is missing) sees no
+// change: the edits of its last showing were followed when it closed, and
+// must not be followed twice.
+TEST_F(MacroStoreTest, TakingTheListAsLoadedForgetsEarlierEdits)
+{
+    WriteStore(L"[MacroName]\r\nMacroCount=3\r\n0=a\r\n1=b\r\n2=c\r\n");
+    m_store.LoadMacrosFromIni();
+    Select(0);
+    m_store.DeleteMacro();
+    ASSERT_TRUE(MovesOrRenamesMacros(m_store.ListChange()));
+
+    m_store.TakeListAsLoaded();
+
+    const MacroListChange change = m_store.ListChange();
+    EXPECT_EQ(change.namesBefore, (std::vector<CString>{L"b", L"c"}));
+    EXPECT_EQ(change.positionNow, (std::vector<int>{0, 1}));
+    EXPECT_FALSE(MovesOrRenamesMacros(change));
 }

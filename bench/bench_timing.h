@@ -1,9 +1,15 @@
 #pragma once
 // The benchmarks' clock: milliseconds of the performance counter, and a
-// stopwatch that adds up only the spans it times, so that a loop can check
-// each round's work outside the figure.
+// stopwatch that keeps each span it times, so that a loop can check each
+// round's work outside its figure. Figures are the median span: on a
+// machine shared with other work, a round that another process interrupts
+// moves the mean by its whole delay and the median hardly at all.
 
 #include <windows.h>
+
+#include <algorithm>
+#include <numeric>
+#include <vector>
 
 inline double NowMs()
 {
@@ -23,12 +29,27 @@ public:
     {
         const double start = NowMs();
         work();
-        m_totalMs += NowMs() - start;
+        Add(NowMs() - start);
     }
-    double TotalMs() const { return m_totalMs; }
-    // The mean of `rounds` timed spans; 0 when there were none.
-    double MeanMs(long rounds) const { return rounds > 0 ? m_totalMs / static_cast<double>(rounds) : 0.0; }
+    // A span timed elsewhere.
+    void Add(double spanMs) { m_spans.push_back(spanMs); }
+
+    // The middle span (the upper of the two middle ones); 0 without spans.
+    double MedianMs() const
+    {
+        if (m_spans.empty())
+            return 0.0;
+        std::vector<double> sorted = m_spans;
+        std::nth_element(sorted.begin(), sorted.begin() + static_cast<long>(sorted.size() / 2), sorted.end());
+        return sorted[sorted.size() / 2];
+    }
+    double MeanMs() const
+    {
+        return m_spans.empty()
+                   ? 0.0
+                   : std::accumulate(m_spans.begin(), m_spans.end(), 0.0) / static_cast<double>(m_spans.size());
+    }
 
 private:
-    double m_totalMs = 0.0;
+    std::vector<double> m_spans;
 };

@@ -44,23 +44,32 @@ inline bool NothingLeftToPaint(HWND window)
     return empty;
 }
 
-// The number of visible windows from `window` down, itself included, that
-// lie at least in part inside its window rectangle: the ones a full repaint
-// of it paints.
-inline int WindowsInViewOf(HWND window)
+// Whether `window` is shown and lies at least in part inside `view` (screen
+// coordinates); with `waiting`, whether it also has something to paint.
+inline bool InView(HWND window, const RECT& view, bool waiting)
+{
+    RECT rect{}, common{};
+    return ::IsWindowVisible(window) && ::GetWindowRect(window, &rect) && ::IntersectRect(&common, &rect, &view) &&
+           (!waiting || ::GetUpdateRect(window, nullptr, FALSE));
+}
+
+// The number of windows from `window` down, itself included, in view of
+// its window rectangle (the ones a full repaint of it paints); with
+// `waiting`, only those with something to paint now.
+inline int WindowsInViewOf(HWND window, bool waiting = false)
 {
     struct View {
         RECT rect;
+        bool waiting;
         int count;
-    } view{{}, ::IsWindowVisible(window) ? 1 : 0};
+    } view{{}, waiting, 0};
     ::GetWindowRect(window, &view.rect);
+    view.count = InView(window, view.rect, waiting) ? 1 : 0;
     ::EnumChildWindows(
         window,
         [](HWND child, LPARAM param) -> BOOL {
             View& seen = *reinterpret_cast<View*>(param);
-            RECT rect{}, common{};
-            if (::IsWindowVisible(child) && ::GetWindowRect(child, &rect) &&
-                ::IntersectRect(&common, &rect, &seen.rect))
+            if (InView(child, seen.rect, seen.waiting))
                 ++seen.count;
             return TRUE;
         },

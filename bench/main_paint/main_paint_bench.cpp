@@ -123,12 +123,17 @@ std::array<PaintRuns, 2> TimePaints(PaintedMainWindow& window, int iterations)
     return runs;
 }
 
+void PrintSpans(const char* what, const Stopwatch& watch)
+{
+    std::printf("  %s: median %.2f ms, mean %.2f ms\n", what, watch.MedianMs(), watch.MeanMs());
+}
+
 // The time from the box's command to its menu shown and painted: the menu
 // loop's first message marks it running, its window is painted there and
 // then, and the queued Esc presses close it. A menu counts when its window
 // was on the screen and left nothing to paint.
 double g_menuStart = 0.0;
-double g_menuShownTotal = 0.0;
+Stopwatch g_menuShown;
 bool g_menuSeen = false;
 long g_menusShown = 0;
 
@@ -139,7 +144,7 @@ LRESULT CALLBACK MenuFilter(int code, WPARAM wParam, LPARAM lParam)
         const HWND menu = ::FindWindowW(L"#32768", nullptr);
         if (menu)
             ::RedrawWindow(menu, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-        g_menuShownTotal += NowMs() - g_menuStart;
+        g_menuShown.Add(NowMs() - g_menuStart);
         if (menu && ::IsWindowVisible(menu) && NothingLeftToPaint(menu))
             ++g_menusShown;
     }
@@ -147,7 +152,7 @@ LRESULT CALLBACK MenuFilter(int code, WPARAM wParam, LPARAM lParam)
 }
 
 struct MenuRuns {
-    double meanMs = 0;
+    Stopwatch shown;
     WorkCount count;
 };
 
@@ -165,12 +170,12 @@ MenuRuns TimeMenuOpen(CMouseConfigurationDlg& window, int iterations)
             ::DispatchMessageW(&msg);
     };
     open();  // warm-up
-    g_menuShownTotal = 0.0;
+    g_menuShown = Stopwatch();
     g_menusShown = 0;
     for (int i = 0; i < iterations; ++i)
         open();
     ::UnhookWindowsHookEx(hook);
-    return {g_menuShownTotal / iterations, {g_menusShown, iterations, "menus"}};
+    return {g_menuShown, {g_menusShown, iterations, "menus"}};
 }
 
 }  // namespace
@@ -217,21 +222,31 @@ int wmain(int argc, wchar_t** argv)
     }
     ::RedrawWindow(window.m_hWnd, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
 
-    std::printf("main window %d x %d, %s, both side panels open, %d windows in view; mean of %d rounds\n",
-                window.m_nWindowWidth, window.m_nWindowHeight, ::IsWindowVisible(window.m_hWnd) ? "shown" : "hidden",
-                WindowsInViewOf(window.m_hWnd), iterations);
+    // What invalidating the window's client area leaves to paint.
+    ::InvalidateRect(window.m_hWnd, nullptr, FALSE);
+    const int waiting = WindowsInViewOf(window.m_hWnd, true);
+    ::UpdateWindow(window.m_hWnd);
+    std::printf(
+        "main window %d x %d, %s, both side panels open; %d windows in view, %d of them to paint once the "
+        "window's client area is invalidated; %d rounds\n",
+        window.m_nWindowWidth, window.m_nWindowHeight, ::IsWindowVisible(window.m_hWnd) ? "shown" : "hidden",
+        WindowsInViewOf(window.m_hWnd), waiting, iterations);
     const std::array<PaintRuns, 2> paints = TimePaints(window, iterations);
     const PaintRuns& whole = paints[static_cast<size_t>(Extent::WholeWindow)];
     const PaintRuns& alone = paints[static_cast<size_t>(Extent::HandlerAlone)];
-    ReportAtMost("main.paint", whole.kept.MeanMs(iterations), "ms", kTargetMs, whole.keptCount);
-    ReportFigure("main.paint_decoding_every_picture", whole.decoding.MeanMs(iterations), "ms", whole.decodingCount);
-    ReportFigure("main.paint_handler", alone.kept.MeanMs(iterations), "ms", alone.keptCount);
-    ReportFigure("main.paint_handler_decoding_every_picture", alone.decoding.MeanMs(iterations), "ms",
-                 alone.decodingCount);
+    PrintSpans("whole window, pictures kept", whole.kept);
+    PrintSpans("whole window, decoding every picture", whole.decoding);
+    PrintSpans("its handler alone, pictures kept", alone.kept);
+    PrintSpans("its handler alone, decoding every picture", alone.decoding);
+    ReportAtMost("main.paint", whole.kept.MedianMs(), "ms", kTargetMs, whole.keptCount);
+    ReportFigure("main.paint_decoding_every_picture", whole.decoding.MedianMs(), "ms", whole.decodingCount);
+    ReportFigure("main.paint_handler", alone.kept.MedianMs(), "ms", alone.keptCount);
+    ReportFigure("main.paint_handler_decoding_every_picture", alone.decoding.MedianMs(), "ms", alone.decodingCount);
 
-    std::printf("assignment menu of box 2, shown and painted, then closed with Esc; mean of %d\n", iterations);
+    std::printf("assignment menu of box 2, shown and painted, then closed with Esc; %d rounds\n", iterations);
     const MenuRuns menu = TimeMenuOpen(window, iterations);
-    ReportAtMost("menu.open", menu.meanMs, "ms", kTargetMs, menu.count);
+    PrintSpans("menu shown and painted", menu.shown);
+    ReportAtMost("menu.open", menu.shown.MedianMs(), "ms", kTargetMs, menu.count);
 
     window.DestroyWindow();
     CloseDeviceHandles();

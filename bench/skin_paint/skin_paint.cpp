@@ -74,8 +74,9 @@ void Time(const std::string& id, const std::string& name, int iterations, const 
     for (int i = 0; i < iterations; ++i)
         if (round(watch))
             ++count.done;
-    const double perCall = watch.MeanMs(iterations) * 1000.0;
-    std::printf("%-44s %10.1f us  %ld/%d %s\n", name.c_str(), perCall, count.done, iterations, work);
+    const double perCall = watch.MedianMs() * 1000.0;
+    std::printf("%-44s %10.1f us (mean %.1f us)  %ld/%d %s\n", name.c_str(), perCall, watch.MeanMs() * 1000.0,
+                count.done, iterations, work);
     ReportFigure(id.c_str(), perCall, "us", count);
 }
 
@@ -158,7 +159,7 @@ int wmain(int argc, wchar_t** argv)
     parent.CreateEx(0, nullptr, L"skin paint", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, 50, 50, 600, 620, nullptr,
                     nullptr);
 
-    std::printf("per operation, mean of %d\n", iterations);
+    std::printf("per operation, median of %d\n", iterations);
     {
         CClientDC dc(parent.m_hWnd);
         Time("skin.png_142x83_alpha", "DrawPngWithAlpha 142x83 32-bit", iterations, "pictures",

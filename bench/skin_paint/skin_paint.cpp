@@ -2,13 +2,17 @@
 // a PNG drawn with DrawPngWithAlpha (decoded on every call), a captioned
 // CBitmapBtn, a CDMarker and a CDMarkerV, and the button's set-up from its
 // PNG files (decode, cut, first paint). Prints microseconds per operation,
-// each also as a figure for scripts/bench (no targets yet).
+// each also as a figure for scripts/bench (no targets yet). Counted: the
+// pictures drawn, and the paints made by the control's own paint handler
+// (the button's DrawItem, the slider's WM_PAINT) that left nothing to paint.
 //
 // Run: wine skin_paint.exe [iterations]
 
 #include "bench_report.h"
+#include "bench_timing.h"
 #include "classlib/gdiplus_session.h"
 #include "classlib/image.h"
+#include "paint_count.h"
 #include "skin/bitmap_btn.h"
 #include "skin/marker.h"
 #include "skin/skin_draw.h"
@@ -46,49 +50,81 @@ bool LoadPicture(const std::wstring& path, CBitmap& bitmap)
     return bitmap.Attach(image.Detach());
 }
 
-double Now()
-{
-    LARGE_INTEGER counter, frequency;
-    QueryPerformanceCounter(&counter);
-    QueryPerformanceFrequency(&frequency);
-    return static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
-// Times `operation`; `id` names the figure, `name` the line for people.
-template <class Operation>
-void Time(const std::string& id, const std::string& name, int iterations, Operation operation)
-{
-    operation();  // warm-up: first use of fonts, decoder, surfaces
-    const double start = Now();
-    for (int i = 0; i < iterations; ++i) {
-        operation();
-        ReleaseTemporaryGdiWrappers();  // what the message loop does when idle
+// The skinned button with the draws of its own handler counted.
+class CountedButton : public CBitmapBtn {
+public:
+    void DrawItem(LPDRAWITEMSTRUCT drawItem) override
+    {
+        CBitmapBtn::DrawItem(drawItem);
+        ++draws;
     }
-    const double perCall = (Now() - start) / iterations * 1e6;
-    std::printf("%-44s %10.1f us\n", name.c_str(), perCall);
-    ReportFigure(id.c_str(), perCall, "us");
+    long draws = 0;
+};
+
+// Times `iterations` rounds after one of warm-up (first use of fonts,
+// decoder, surfaces); `round(watch)` times its work with `watch` and tells
+// whether it was done. `id` names the figure, `name` the line for people.
+template <class Round>
+void Time(const std::string& id, const std::string& name, int iterations, const char* work, Round round)
+{
+    Stopwatch warmUp;
+    round(warmUp);
+    Stopwatch watch;
+    WorkCount count{0, iterations, work};
+    for (int i = 0; i < iterations; ++i)
+        if (round(watch))
+            ++count.done;
+    const double perCall = watch.MedianMs() * 1000.0;
+    std::printf("%-44s %10.1f us (mean %.1f us)  %ld/%d %s\n", name.c_str(), perCall, watch.MeanMs() * 1000.0,
+                count.done, iterations, work);
+    ReportFigure(id.c_str(), perCall, "us", count);
 }
 
-void PaintNow(HWND window)
+// Repaints `window` now, as its owner's Invalidate and the message loop do,
+// timed; `paints` is the counter of its handler's paints.
+bool PaintNow(HWND window, const long& paints, Stopwatch& watch)
 {
-    ::RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE);
+    const long before = paints;
+    watch.Time([&] {
+        ::RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE);
+        ReleaseTemporaryGdiWrappers();  // what the message loop does when idle
+    });
+    return paints == before + 1 && NothingLeftToPaint(window);
+}
+
+// Draws a picture file as DrawPngWithAlpha does, decoding it on every call.
+bool DrawFile(CDC& dc, const std::wstring& path, int x, int y, Stopwatch& watch)
+{
+    int drawn = 0;
+    watch.Time([&] {
+        drawn = DrawPngWithAlpha(&dc, path.c_str(), x, y);
+        ReleaseTemporaryGdiWrappers();
+    });
+    return drawn == 1;
 }
 
 // Times a slider's paint, then decode + cut + paint, from its two pictures.
-void TimeSlider(const std::string& id, const std::string& name, CDMarker& slider, CRect cut, const std::wstring& track,
-                const std::wstring& fill, int iterations)
+template <class Slider>
+void TimeSlider(const std::string& id, const std::string& name, PaintCounted<Slider>& slider, CRect cut,
+                const std::wstring& track, const std::wstring& fill, int iterations)
 {
     CBitmap trackBitmap, fillBitmap;
     LoadPicture(track, trackBitmap);
     LoadPicture(fill, fillBitmap);
     slider.SetBitmaps(cut, &trackBitmap, &fillBitmap);
-    Time(id + "_paint", name + " paint", iterations, [&] { PaintNow(slider.m_hWnd); });
-    Time(id + "_setup", name + " decode + cut + paint", iterations, [&] {
+    Time(id + "_paint", name + " paint", iterations, "paints",
+         [&](Stopwatch& watch) { return PaintNow(slider.m_hWnd, slider.paints, watch); });
+    Time(id + "_setup", name + " decode + cut + paint", iterations, "set-ups", [&](Stopwatch& watch) {
         CBitmap t, f;
-        LoadPicture(track, t);
-        LoadPicture(fill, f);
-        slider.SetBitmaps(cut, &t, &f);
-        PaintNow(slider.m_hWnd);
+        bool loaded = false;
+        const long before = slider.paints;
+        watch.Time([&] {
+            loaded = LoadPicture(track, t) && LoadPicture(fill, f);
+            slider.SetBitmaps(cut, &t, &f);
+            ::RedrawWindow(slider.m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE);
+            ReleaseTemporaryGdiWrappers();
+        });
+        return loaded && slider.paints == before + 1 && NothingLeftToPaint(slider.m_hWnd);
     });
 }
 
@@ -123,44 +159,50 @@ int wmain(int argc, wchar_t** argv)
     parent.CreateEx(0, nullptr, L"skin paint", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, 50, 50, 600, 620, nullptr,
                     nullptr);
 
-    std::printf("per operation, mean of %d\n", iterations);
+    std::printf("per operation, median of %d\n", iterations);
     {
         CClientDC dc(parent.m_hWnd);
-        Time("skin.png_142x83_alpha", "DrawPngWithAlpha 142x83 32-bit", iterations,
-             [&] { DrawPngWithAlpha(&dc, dial.c_str(), 10, 10); });
-        Time("skin.png_247x563_opaque", "DrawPngWithAlpha 247x563 24-bit", iterations,
-             [&] { DrawPngWithAlpha(&dc, background.c_str(), 0, 0); });
+        Time("skin.png_142x83_alpha", "DrawPngWithAlpha 142x83 32-bit", iterations, "pictures",
+             [&](Stopwatch& watch) { return DrawFile(dc, dial, 10, 10, watch); });
+        Time("skin.png_247x563_opaque", "DrawPngWithAlpha 247x563 24-bit", iterations, "pictures",
+             [&](Stopwatch& watch) { return DrawFile(dc, background, 0, 0, watch); });
     }
 
     CBitmap itemBitmap;
     LoadPicture(item, itemBitmap);
-    CBitmapBtn button;
+    CountedButton button;
     button.Create(L"", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, CRect(20, 107, 262, 127), &parent, 0);
     button.LoadBitmaps(CRect(0, 0, 242, 20), &itemBitmap, &itemBitmap, &itemBitmap, &itemBitmap);
     button.m_nFontHeight = 13;
     button.m_strFontFace = L"Arial";
     button.SetCaption(L"Button Assignment");
-    Time("skin.button_paint_captioned", "CBitmapBtn 242x20 paint, captioned", iterations,
-         [&] { PaintNow(button.m_hWnd); });
+    Time("skin.button_paint_captioned", "CBitmapBtn 242x20 paint, captioned", iterations, "paints",
+         [&](Stopwatch& watch) { return PaintNow(button.m_hWnd, button.draws, watch); });
     button.SetCaption(L"");
-    Time("skin.button_paint_image", "CBitmapBtn 242x20 paint, image only", iterations,
-         [&] { PaintNow(button.m_hWnd); });
+    Time("skin.button_paint_image", "CBitmapBtn 242x20 paint, image only", iterations, "paints",
+         [&](Stopwatch& watch) { return PaintNow(button.m_hWnd, button.draws, watch); });
     button.SetCaption(L"Button Assignment");
-    Time("skin.button_setup", "CBitmapBtn decode + cut 4 states + paint", iterations, [&] {
+    Time("skin.button_setup", "CBitmapBtn decode + cut 4 states + paint", iterations, "set-ups", [&](Stopwatch& watch) {
         CBitmap face;
-        LoadPicture(item, face);
-        button.LoadBitmaps(CRect(0, 0, 242, 20), &face, &face, &face, &face);
-        PaintNow(button.m_hWnd);
+        bool loaded = false;
+        const long before = button.draws;
+        watch.Time([&] {
+            loaded = LoadPicture(item, face);
+            button.LoadBitmaps(CRect(0, 0, 242, 20), &face, &face, &face, &face);
+            ::RedrawWindow(button.m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE);
+            ReleaseTemporaryGdiWrappers();
+        });
+        return loaded && button.draws == before + 1 && NothingLeftToPaint(button.m_hWnd);
     });
 
-    CDMarker slider;
+    PaintCounted<CDMarker> slider;
     slider.Create(37, 235, 245, 244, &parent, 2025);
     slider.m_nMin = 1;
     slider.m_nMax = 11;
     slider.m_nPos = 6;
     TimeSlider("skin.slider", "CDMarker 208x9", slider, CRect(0, 0, 208, 14), track, fill, iterations);
 
-    CDMarkerV stage;
+    PaintCounted<CDMarkerV> stage;
     stage.Create(300, 3, 307, 173, &parent, 2027);
     stage.m_nMin = 1;
     stage.m_nMax = 216;

@@ -8,7 +8,9 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <optional>
 #include <span>
+#include <vector>
 
 #pragma pack(push, 1)
 struct ProfileFile {
@@ -25,6 +27,16 @@ constexpr uint8_t kProfileFileFlag = 1;
 
 // Reads until `size` bytes are in or the file ends; the number read.
 DWORD ReadUpTo(HANDLE file, uint8_t* buffer, DWORD size);
+
+// A data file's whole content, or that it is missing.
+struct FileContent {
+    bool exists = false;
+    std::vector<uint8_t> bytes;
+};
+
+// Reads `path` whole, sharing reading and writing. Nothing when the file
+// exists but cannot be read whole, or is far larger than any data file.
+std::optional<FileContent> ReadWholeFile(const CString& path);
 
 // Opens an existing profile file for reading, sharing reading and writing
 // (as an ordinary runtime read does), so that a file another program holds

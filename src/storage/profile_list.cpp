@@ -4,12 +4,15 @@
 #include "model/leading_decimal.h"
 #include "storage/data_paths.h"
 #include "storage/ini_file.h"
+#include "storage/new_profile.h"
 #include "storage/profile_file.h"
 #include "storage/win32_handle.h"
 
 #include <array>
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -20,35 +23,6 @@ CString ItemKey(int index)
     CString key;
     key.Format(L"Item%d", index);
     return key;
-}
-
-// A file's whole content, or that it is missing.
-struct FileContent {
-    bool exists = false;
-    std::vector<uint8_t> bytes;
-};
-
-// Nothing when the file exists but cannot be read whole.
-std::optional<FileContent> ReadWholeFile(const CString& path)
-{
-    UniqueHandle file(CreateFileW(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                                  FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file) {
-        const DWORD error = GetLastError();
-        if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND)
-            return FileContent{};
-        return std::nullopt;
-    }
-    LARGE_INTEGER size{};
-    // The data files are small; anything huge is not one of them.
-    constexpr LONGLONG kLargest = 16 * 1024 * 1024;
-    if (!GetFileSizeEx(file.get(), &size) || size.QuadPart > kLargest)
-        return std::nullopt;
-    FileContent content{true, std::vector<uint8_t>(static_cast<size_t>(size.QuadPart))};
-    const DWORD wanted = static_cast<DWORD>(content.bytes.size());
-    if (ReadUpTo(file.get(), content.bytes.data(), wanted) != wanted)
-        return std::nullopt;
-    return content;
 }
 
 // Deletes `path`; a file that is not there counts as deleted.
@@ -63,6 +37,41 @@ bool PutContent(const CString& path, const FileContent& content)
     if (!content.exists)
         return RemoveFile(path);
     return WriteFileReplacing(path, content.bytes);
+}
+
+CString SlotFilePath(const CString& modulePath, const wchar_t* format, int slot)
+{
+    CString name;
+    name.Format(format, slot);
+    return DataFilePath(modulePath, name);
+}
+
+bool IsSlot(int slot)
+{
+    return slot >= 0 && slot < kProfileCount;
+}
+
+// Gives slot `slot` the content `profile` and `captions`, the profile file
+// first, as a save writes them. The slot's files are read first, so that a
+// failed write puts both back as they were.
+bool PutSlotFiles(const CString& modulePath, int slot, const FileContent& profile, const FileContent& captions)
+{
+    const CString profilePath = SlotFilePath(modulePath, L"config%d.bin", slot);
+    const CString captionPath = SlotFilePath(modulePath, L"str%d.ini", slot);
+    const std::optional<FileContent> oldProfile = ReadWholeFile(profilePath);
+    const std::optional<FileContent> oldCaptions = ReadWholeFile(captionPath);
+    if (!oldProfile || !oldCaptions) {
+        DebugTrace(L"Profile files of slot %d cannot be read: nothing is written.\n", slot);
+        return false;
+    }
+    if (PutContent(profilePath, profile) && PutContent(captionPath, captions))
+        return true;
+    const DWORD error = GetLastError();
+    PutContent(profilePath, *oldProfile);
+    PutContent(captionPath, *oldCaptions);
+    DebugTrace(L"Writing the profile files of slot %d failed (error %d): they are put back.\n", slot,
+               static_cast<int>(error));
+    return false;
 }
 
 struct SlotFiles {
@@ -217,4 +226,32 @@ bool MoveProfileFiles(const CString& modulePath, const ProfileFileMoves& moves)
     }
     DebugTrace(L"Moving the profile files failed (error %d): they are put back.\n", static_cast<int>(error));
     return false;
+}
+
+bool CopyProfileFiles(const CString& modulePath, int from, int to)
+{
+    if (!IsSlot(from) || !IsSlot(to) || from == to)
+        return false;
+    const std::optional<FileContent> profile = ReadWholeFile(SlotFilePath(modulePath, L"config%d.bin", from));
+    const std::optional<FileContent> captions = ReadWholeFile(SlotFilePath(modulePath, L"str%d.ini", from));
+    if (!profile || !captions) {
+        DebugTrace(L"Profile files of slot %d cannot be read: nothing is copied.\n", from);
+        return false;
+    }
+    return PutSlotFiles(modulePath, to, *profile, *captions);
+}
+
+bool WriteNewProfileFiles(const CString& modulePath, int slot, const CString& language)
+{
+    if (!IsSlot(slot))
+        return false;
+    std::optional<std::vector<uint8_t>> captions = NewProfileCaptions(modulePath, language);
+    if (!captions) {
+        DebugTrace(L"The factory captions of str.ini cannot be read: no new profile is written.\n");
+        return false;
+    }
+    const ProfileFile file{kProfileFileFlag, NewProfileRecord(modulePath)};
+    const auto* bytes = reinterpret_cast<const uint8_t*>(&file);
+    return PutSlotFiles(modulePath, slot, FileContent{true, std::vector<uint8_t>(bytes, bytes + kProfileFileSize)},
+                        FileContent{true, std::move(*captions)});
 }

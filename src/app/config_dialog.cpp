@@ -170,7 +170,7 @@ void CConfigDialog::LoadProfileList()
 void CConfigDialog::SaveProfileList()
 {
     const int count = Count();
-    const int closing = ClosingProfileIndex(m_list.GetCurSel(), g_nCurProfile, count);
+    const int closing = ClosingProfileIndex(m_list.GetCurSel(), HeldProfile(), count);
     if (closing < 0)
         return;  // an empty list: str.ini keeps the list it has
     WriteProfileList(m_strStrIni, Items(), closing);
@@ -184,8 +184,33 @@ void CConfigDialog::OnNewProfile()
         MessageBox(m_labels.limit, m_labels.warning, MB_OK);
         return;
     }
+    if (!GiveAddedNameItsFiles(count, -1))
+        return;
     m_list.AddString(NewProfileName(m_labels.base, Items()));
     m_list.SetCurSel(count);
+}
+
+int CConfigDialog::HeldProfile() const
+{
+    return g_nCurProfile == m_nDeletedHeldSlot ? -1 : g_nCurProfile;
+}
+
+bool CConfigDialog::GiveAddedNameItsFiles(int slot, int source)
+{
+    // Names that were never written name no files yet.
+    if (!PathExists(m_strStrIni))
+        return true;
+    // A list that named no profile left the profile in use without a name:
+    // the name added in its slot takes it over, files and all.
+    if (slot == HeldProfile())
+        return true;
+    m_store.RefreshModulePath();
+    const CString& modulePath = m_store.m_strModulePath;
+    const bool written = source < 0 ? WriteNewProfileFiles(modulePath, slot, ProgramLanguage())
+                                    : CopyProfileFiles(modulePath, source, slot);
+    if (!written)
+        DebugTrace(L"No profile is added: the files of slot %d could not be written.\n", slot);
+    return written;
 }
 
 void CConfigDialog::OnDeleteProfile()
@@ -224,6 +249,13 @@ void CConfigDialog::OnDeleteProfile()
         return;
     }
     g_nCurProfile = static_cast<uint8_t>(current);
+    // When the profile the main window holds is the one deleted, its files
+    // wait behind the list, where g_nCurProfile now points; a name added
+    // there later must not be taken for it.
+    if (currentBefore == selection)
+        m_nDeletedHeldSlot = current;
+    else if (m_nDeletedHeldSlot >= 0)
+        m_nDeletedHeldSlot = moves[static_cast<size_t>(m_nDeletedHeldSlot)];
 
     m_list.DeleteString(static_cast<UINT>(selection));
     m_list.SetCurSel(newSelection);
@@ -234,8 +266,11 @@ void CConfigDialog::OnCopyProfile()
     const int count = Count();
     if (count < 1 || count >= kProfileCount || !HasSelection())
         return;
+    const int source = m_list.GetCurSel();
+    if (!GiveAddedNameItsFiles(count, source))
+        return;
     CString name;
-    m_list.GetText(m_list.GetCurSel(), name);
+    m_list.GetText(source, name);
     m_list.AddString(m_labels.copy + L" " + name);
 }
 
@@ -286,8 +321,9 @@ void CConfigDialog::OnSaveProfile()
 void CConfigDialog::OnCloseArea()
 {
     const int count = Count();
-    const int closing = ClosingProfileIndex(m_list.GetCurSel(), g_nCurProfile, count);
-    m_nHeldAtClose = g_nCurProfile < count ? g_nCurProfile : -1;
+    const int held = HeldProfile();
+    const int closing = ClosingProfileIndex(m_list.GetCurSel(), held, count);
+    m_nHeldAtClose = held >= 0 && held < count ? held : -1;
     SaveProfileList();
     m_nSelected = closing;
     PostToMainWindow(kListClosed, closing);

@@ -12,7 +12,9 @@
 //   side column as it was.
 // - Right after Create it reads GetSelectedProfile (its g_nProfileChosen).
 // - Import (0) and export (1) leave g_nCurProfile as it is: once an import
-//   has really replaced the record, the main window makes lParam current.
+//   has really replaced the record, the main window makes lParam current
+//   and tells the list with SetCurrentProfileHeld; lParam may name a name
+//   added since the list opened (GetProfileCount counts it).
 // - On code 2 the list is already saved and g_nCurProfile is lParam; the
 //   settings the main window holds belong to GetProfileHeldAtClose. It
 //   switches to lParam unless an import came first, lParam is that index,
@@ -23,7 +25,10 @@
 // Names map to config<i>.bin and str<i>.ini by their place in the list, so
 // a delete moves the files of every later profile down by one and writes
 // the list to str.ini at once: list, files and g_nCurProfile agree at every
-// moment. Renames and new names reach str.ini when the list is closed.
+// moment. New and Copy give the added name's slot its files at once (a new
+// profile's factory files, or a copy of the copied profile's), so that the
+// name never takes over what the slot held before. Renames and new names
+// reach str.ini when the list is closed.
 
 #include "classlib/cstring.h"
 #include "classlib/dialog.h"
@@ -55,9 +60,14 @@ public:
     // The list's selection, -1 when none: the profile the list shows as
     // chosen when it opens.
     int GetSelectedProfile() const;
+    // The number of names in the list, those not yet saved included.
+    int GetProfileCount() const { return m_list.m_hWnd ? Count() : 0; }
+    // The main window now holds the settings of g_nCurProfile (an import was
+    // loaded for it), whatever profile was deleted before.
+    void SetCurrentProfileHeld() { m_nDeletedHeldSlot = -1; }
     // Set when the list is closed with its close area: the index, in the list
-    // as saved, of the profile whose settings the main window holds (the one
-    // that was g_nCurProfile until then), or -1 when that profile was deleted.
+    // as saved, of the profile whose settings the main window holds (that
+    // is g_nCurProfile), or -1 when that profile was deleted.
     int GetProfileHeldAtClose() const { return m_nHeldAtClose; }
 
     // Client-area geometry.
@@ -87,6 +97,13 @@ private:
     static Labels LabelsFor(const CString& language);
 
     void OnNewProfile();
+    // Gives slot `slot`, where a name is about to be added, its files: a
+    // copy of profile `source`'s, or a new profile's for -1. False when they
+    // could not be written, and the name is not to be added.
+    bool GiveAddedNameItsFiles(int slot, int source);
+    // The index of the profile whose settings the main window holds:
+    // g_nCurProfile, or -1 once that profile is deleted.
+    int HeldProfile() const;
     void OnCloseArea();
     void StartRename(int index);
     void ShowContextMenu();
@@ -107,5 +124,10 @@ private:
     CString m_strStrIni;
     CBrush m_brush;
     CProfileStore& m_store;
+    // Once the profile whose settings the main window holds is deleted, its
+    // files wait in the slot behind the list and g_nCurProfile names that
+    // slot; a name added there later is not that profile. -1 while the
+    // profile held is listed.
+    int m_nDeletedHeldSlot = -1;
     int m_nHeldAtClose = -1;
 };

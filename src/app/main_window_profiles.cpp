@@ -61,9 +61,14 @@ void CMouseConfigurationDlg::OnImportProfile(int index)
     const bool imported = ImportProfile(m_profiles, this);
     if (imported) {
         g_bProfileImported = 1;
-        // The imported record belongs to the profile it was loaded for.
-        if (index >= 0 && index < ListedProfileCount())
+        // The imported record belongs to the profile it was loaded for, which
+        // may be a name added since the list opened and not saved yet.
+        const int count = g_pConfigDlg ? g_pConfigDlg->GetProfileCount() : ListedProfileCount();
+        if (index >= 0 && index < count) {
             g_nCurProfile = static_cast<uint8_t>(index);
+            if (g_pConfigDlg)
+                g_pConfigDlg->SetCurrentProfileHeld();
+        }
     }
     SyncSliders();
     InitPanels();

@@ -8,7 +8,9 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <optional>
 #include <span>
+#include <vector>
 
 #pragma pack(push, 1)
 struct ProfileFile {

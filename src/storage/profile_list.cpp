@@ -4,11 +4,15 @@
 #include "model/leading_decimal.h"
 #include "storage/data_paths.h"
 #include "storage/ini_file.h"
+#include "storage/new_profile.h"
+#include "storage/profile_file.h"
 #include "storage/whole_file.h"
 
 #include <array>
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -19,6 +23,41 @@ CString ItemKey(int index)
     CString key;
     key.Format(L"Item%d", index);
     return key;
+}
+
+CString SlotFilePath(const CString& modulePath, const wchar_t* format, int slot)
+{
+    CString name;
+    name.Format(format, slot);
+    return DataFilePath(modulePath, name);
+}
+
+bool IsSlot(int slot)
+{
+    return slot >= 0 && slot < kProfileCount;
+}
+
+// Gives slot `slot` the content `profile` and `captions`, the profile file
+// first, as a save writes them. The slot's files are read first, so that a
+// failed write puts both back as they were.
+bool PutSlotFiles(const CString& modulePath, int slot, const FileContent& profile, const FileContent& captions)
+{
+    const CString profilePath = SlotFilePath(modulePath, L"config%d.bin", slot);
+    const CString captionPath = SlotFilePath(modulePath, L"str%d.ini", slot);
+    const std::optional<FileContent> oldProfile = ReadWholeFile(profilePath);
+    const std::optional<FileContent> oldCaptions = ReadWholeFile(captionPath);
+    if (!oldProfile || !oldCaptions) {
+        DebugTrace(L"Profile files of slot %d cannot be read: nothing is written.\n", slot);
+        return false;
+    }
+    if (PutFileContent(profilePath, profile) && PutFileContent(captionPath, captions))
+        return true;
+    const DWORD error = GetLastError();
+    PutFileContent(profilePath, *oldProfile);
+    PutFileContent(captionPath, *oldCaptions);
+    DebugTrace(L"Writing the profile files of slot %d failed (error %d): they are put back.\n", slot,
+               static_cast<int>(error));
+    return false;
 }
 
 struct SlotFiles {
@@ -174,4 +213,32 @@ bool MoveProfileFiles(const CString& modulePath, const ProfileFileMoves& moves)
     }
     DebugTrace(L"Moving the profile files failed (error %d): they are put back.\n", static_cast<int>(error));
     return false;
+}
+
+bool CopyProfileFiles(const CString& modulePath, int from, int to)
+{
+    if (!IsSlot(from) || !IsSlot(to) || from == to)
+        return false;
+    const std::optional<FileContent> profile = ReadWholeFile(SlotFilePath(modulePath, L"config%d.bin", from));
+    const std::optional<FileContent> captions = ReadWholeFile(SlotFilePath(modulePath, L"str%d.ini", from));
+    if (!profile || !captions) {
+        DebugTrace(L"Profile files of slot %d cannot be read: nothing is copied.\n", from);
+        return false;
+    }
+    return PutSlotFiles(modulePath, to, *profile, *captions);
+}
+
+bool WriteNewProfileFiles(const CString& modulePath, int slot, const CString& language)
+{
+    if (!IsSlot(slot))
+        return false;
+    std::optional<std::vector<uint8_t>> captions = NewProfileCaptions(modulePath, language);
+    if (!captions) {
+        DebugTrace(L"The factory captions of str.ini cannot be read: no new profile is written.\n");
+        return false;
+    }
+    const ProfileFile file{kProfileFileFlag, NewProfileRecord(modulePath)};
+    const auto* bytes = reinterpret_cast<const uint8_t*>(&file);
+    return PutSlotFiles(modulePath, slot, FileContent{true, std::vector<uint8_t>(bytes, bytes + kProfileFileSize)},
+                        FileContent{true, std::move(*captions)});
 }

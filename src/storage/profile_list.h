@@ -3,7 +3,8 @@
 // "Item0" .. "Item5" and "CurProfileName". A profile's name lives in the
 // list; its settings and captions live in config<i>.bin and str<i>.ini, where
 // i is the name's position in the list. Deleting a name therefore moves the
-// files of every later name down by one, so that each name keeps its own.
+// files of every later name down by one, so that each name keeps its own;
+// a name added to the list gives its slot the files it starts with.
 
 #include "classlib/cstring.h"
 #include "storage/profile_store.h"
@@ -73,3 +74,15 @@ ProfileFileMoves ReversedMoves(const ProfileFileMoves& moves);
 // a file that is missing leaves its new place missing too. When a step
 // fails every file is put back as it was. False when nothing was moved.
 bool MoveProfileFiles(const CString& modulePath, const ProfileFileMoves& moves);
+
+// Gives slot `to` the files of slot `from`, byte for byte (a file that is
+// missing there goes missing here too); slot `from` is only read. Both
+// files are read before either is written, and written through the
+// replacing profile-file writer, the profile file first; when a write fails
+// slot `to` is put back as it was. False when nothing was copied.
+bool CopyProfileFiles(const CString& modulePath, int from, int to);
+
+// Gives slot `slot` the files of a new profile: NewProfileRecord as a
+// profile file and NewProfileCaptions with `language`, written as
+// CopyProfileFiles writes them. False when nothing was written.
+bool WriteNewProfileFiles(const CString& modulePath, int slot, const CString& language);

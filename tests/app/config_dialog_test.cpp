@@ -306,6 +306,26 @@ protected:
         return mark;
     }
 
+    // config.bin, from which a new profile takes what the defaults do not set.
+    void WriteFactoryProfile()
+    {
+        SettingsRecord factory{};
+        factory.LiftOffDistance = kFactoryLiftOff;
+        data.WriteProfile(data.Path(L"config.bin"), factory);
+    }
+    static constexpr uint8_t kFactoryLiftOff = 0x2F;
+
+    // Whether profile `index` loads as a new profile: the factory record with
+    // the defaults, and str.ini's factory captions ("F-1" ...).
+    bool HoldsTheFactoryProfile(int index)
+    {
+        g_Settings = SettingsRecord{};
+        data.store.LoadProfile(index);
+        data.store.ReadStrIni();
+        return g_Settings.LiftOffDistance == kFactoryLiftOff && g_Settings.PointerSpeed == 6 &&
+               g_Settings.SensitivityX == 5 && data.store.m_strItem[0] == L"F-1" && data.store.m_strItem[6] == L"F-7";
+    }
+
     bool Logged(const std::wstring& text) const
     {
         for (const auto& line : debug)
@@ -559,6 +579,114 @@ INSTANTIATE_TEST_SUITE_P(FirstMiddleLastAndCurrent, ConfigDialogDeleteTest,
                                          DeleteCase{1, {L"A", L"C", L"D"}, {0, 2, 3}, 1, L"C", 1, 1},
                                          DeleteCase{3, {L"A", L"B", L"C"}, {0, 1, 2}, 2, L"C", 2, 2},
                                          DeleteCase{2, {L"A", L"B", L"D"}, {0, 1, 3}, 3, L"D", 2, -1}));
+
+// The slot a delete frees holds the deleted profile's files: a name added
+// there starts from the factory profile instead, and so does every name New
+// adds.
+TEST_F(ConfigDialogTest, ANewNameAfterADeleteHoldsTheFactoryProfile)
+{
+    WriteProfiles({L"A", L"B", L"C", L"D"}, L"A");
+    WriteFactoryProfile();
+    Open();
+    Click(OnItem(1));
+    ClickDelete();
+    ASSERT_EQ(MarkOfProfile(3), 1) << "B's files wait behind the list";
+    ClickNew();
+    ClickNew();
+    EXPECT_EQ(Items().size(), 5u);
+    ClickClose();
+
+    EXPECT_TRUE(HoldsTheFactoryProfile(3)) << "not the deleted profile's settings and captions";
+    EXPECT_TRUE(HoldsTheFactoryProfile(4));
+    EXPECT_EQ(MarkOfProfile(0), 0);
+    EXPECT_EQ(MarkOfProfile(1), 2);
+    EXPECT_EQ(MarkOfProfile(2), 3);
+    EXPECT_EQ(dialog->GetProfileHeldAtClose(), 0);
+    EXPECT_EQ(main.commands, (Commands{{2, 4}}));
+}
+
+// When the deleted profile is the one whose settings the main window holds,
+// the name that takes its slot is not that profile: the close hands the
+// main window no profile to keep, so that it loads the new one.
+TEST_F(ConfigDialogTest, ANewNameInTheSlotOfTheDeletedCurrentProfileIsNotTakenForIt)
+{
+    WriteProfiles({L"A", L"B", L"C"}, L"C");
+    WriteFactoryProfile();
+    Open();
+    ASSERT_EQ(g_nCurProfile, 2);
+    ClickDelete();
+    ClickNew();
+    ASSERT_EQ(Selection(), 2);
+    ClickClose();
+    EXPECT_EQ(dialog->GetProfileHeldAtClose(), -1);
+    EXPECT_EQ(main.commands, (Commands{{2, 2}}));
+    EXPECT_TRUE(HoldsTheFactoryProfile(2));
+}
+
+// A copy holds the copied profile's record and captions, whatever its slot
+// held before, and the copied profile's files stay as they were; a copy of
+// a name New added holds the new profile's.
+TEST_F(ConfigDialogTest, ACopyHoldsTheCopiedProfilesFilesOnceTheListCloses)
+{
+    WriteProfiles({L"A", L"B", L"C"}, L"A");
+    WriteFactoryProfile();
+    const std::vector<unsigned char> profile = ReadBinaryFile(data.Path(L"config1.bin"));
+    const std::vector<unsigned char> captions = ReadBinaryFile(data.Path(L"str1.ini"));
+    Open();
+    Click(OnItem(1));
+    Menu(ID_PROFILE_COPY);
+    ClickNew();
+    Menu(ID_PROFILE_COPY);
+    EXPECT_EQ(Items(), (Texts{L"A", L"B", L"C", L"Copy B", L"Profile 1", L"Copy Profile 1"}));
+    ClickClose();
+
+    EXPECT_EQ(MarkOfProfile(3), 1);
+    EXPECT_EQ(ReadBinaryFile(data.Path(L"config3.bin")), profile);
+    EXPECT_EQ(ReadBinaryFile(data.Path(L"str3.ini")), captions);
+    EXPECT_EQ(ReadBinaryFile(data.Path(L"config1.bin")), profile);
+    EXPECT_EQ(ReadBinaryFile(data.Path(L"str1.ini")), captions);
+    EXPECT_TRUE(HoldsTheFactoryProfile(4));
+    EXPECT_TRUE(HoldsTheFactoryProfile(5));
+    EXPECT_EQ(MarkOfProfile(0), 0);
+    EXPECT_EQ(MarkOfProfile(2), 2);
+}
+
+// A name whose files cannot be written is not added: it would name what
+// its slot held before.
+TEST_F(ConfigDialogTest, ANameWhoseFilesCannotBeWrittenIsNotAdded)
+{
+    WriteProfiles({L"A", L"B"}, L"A");
+    WriteFactoryProfile();
+    Open();
+    HANDLE lock = CreateFileW(data.Path(L"str2.ini").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(lock, INVALID_HANDLE_VALUE);
+    ClickNew();
+    Menu(ID_PROFILE_COPY);
+    CloseHandle(lock);
+    EXPECT_EQ(Items(), (Texts{L"A", L"B"}));
+    EXPECT_EQ(MarkOfProfile(2), 2);
+    ClickNew();
+    EXPECT_EQ(Items().size(), 3u);
+    EXPECT_TRUE(HoldsTheFactoryProfile(2));
+}
+
+// A list that names no profile leaves the profile in use without a name:
+// the first name added takes it over, files and all, and the next one is
+// a new profile.
+TEST_F(ConfigDialogTest, TheFirstNameOfAListThatNamedNoneTakesOverTheProfileInUse)
+{
+    WriteProfiles({L"A", L"B"}, L"A", L"0");
+    WriteFactoryProfile();
+    Open();
+    ASSERT_EQ(g_nCurProfile, 0);
+    ClickNew();
+    ClickNew();
+    ClickClose();
+    EXPECT_EQ(SavedNames(), (Texts{L"Profile 1", L"Profile 2"}));
+    EXPECT_EQ(MarkOfProfile(0), 0);
+    EXPECT_TRUE(HoldsTheFactoryProfile(1));
+    EXPECT_EQ(dialog->GetProfileHeldAtClose(), 0);
+}
 
 TEST_F(ConfigDialogTest, DeleteNeedsTwoNamesAndWorksFromTheMenuToo)
 {

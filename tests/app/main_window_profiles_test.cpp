@@ -12,10 +12,12 @@
 #include "app/shell_open.h"
 #include "classlib/message_pump.h"
 #include "resource.h"
+#include "storage/ini_file.h"
 #include "storage/profile_exchange.h"
 #include "storage/profile_list.h"
 
 #include <array>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -103,6 +105,78 @@ protected:
 
     CString CurrentInStrIni() const { return ReadProfileList(StrIni().c_str()).current; }
 
+    // A click in the list's New area.
+    void NewInList() const
+    {
+        const RECT& area = CConfigDialog::kNewArea;
+        const LPARAM at = MAKELPARAM((area.left + area.right) / 2, (area.top + area.bottom) / 2);
+        g_pConfigDlg->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, at);
+        g_pConfigDlg->SendMessage(WM_LBUTTONUP, 0, at);
+        PumpPending();
+    }
+
+    // The bytes of every profile's two files, by name.
+    using FileBytes = std::map<std::wstring, std::vector<unsigned char>>;
+    FileBytes ProfileFiles() const
+    {
+        FileBytes files;
+        for (int n = 0; n < kProfileCount; ++n) {
+            files[L"config" + std::to_wstring(n) + L".bin"] = ReadBinaryFile(ProfilePath(n));
+            files[L"str" + std::to_wstring(n) + L".ini"] = ReadBinaryFile(CaptionFile(n));
+        }
+        return files;
+    }
+    // The names of the profile files whose bytes differ from `before`.
+    std::vector<std::wstring> ChangedSince(const FileBytes& before) const
+    {
+        std::vector<std::wstring> changed;
+        for (const auto& [name, bytes] : ProfileFiles())
+            if (before.at(name) != bytes)
+                changed.push_back(name);
+        return changed;
+    }
+
+    // With the list open, adds a name (a copy of the profile "Fast", or with
+    // `copy` false a new one), loads a profile file for it, closes the list
+    // and saves: the imported record and captions land in the added name's
+    // files (slot 2) and nowhere else.
+    void ImportIntoAnAddedName(bool copy)
+    {
+        SettingsRecord imported = RecordOfFile(ProfilePath(0));
+        imported.SensitivityX = 7;
+        const std::wstring file = folder.file(L"shared.bin");
+        ASSERT_TRUE(WriteProfileFile(file.c_str(), imported));
+        ASSERT_TRUE(WriteIniValue(folder.file(L"shared.ini").c_str(), L"Setting-EN", L"Item1", L"Imported"));
+
+        ASSERT_TRUE(OpenWithList());
+        if (copy) {
+            Pick(1);
+            ListCommand(ID_PROFILE_COPY);
+        } else {
+            NewInList();
+        }
+        ASSERT_EQ(::SendMessageW(List(), LB_GETCOUNT, 0, 0), 3);
+        Pick(2);
+        const FileBytes before = ProfileFiles();
+        ScriptedDialogs::AnswerFileDialog(file);
+        ListCommand(ID_PROFILE_LOAD);
+        EXPECT_EQ(g_Settings.SensitivityX, 7);
+        EXPECT_EQ(g_nCurProfile, 2);
+
+        CloseList();
+        EXPECT_EQ(g_pConfigDlg, nullptr);
+        EXPECT_EQ(g_nCurProfile, 2);
+        EXPECT_EQ(CurrentInStrIni(), ReadProfileList(StrIni().c_str()).items[2]);
+        EXPECT_EQ(g_Settings.SensitivityX, 7);
+        EXPECT_EQ(ChangedSince(before), std::vector<std::wstring>{}) << "an import writes no profile's files";
+
+        PressButton(window->m_btnSave);
+        EXPECT_TRUE(SameRecord(RecordOfFile(ProfilePath(2)), imported));
+        EXPECT_EQ(CaptionInFile(1, 2), L"Imported");
+        EXPECT_EQ(ChangedSince(before), (std::vector<std::wstring>{L"config2.bin", L"str2.ini"}))
+            << "no other profile's files change";
+    }
+
     SettingsRecord second{};
 };
 
@@ -187,6 +261,79 @@ TEST_F(MainWindowProfiles, ImportGoesToThePickedProfileAndSurvivesTheClose)
     PressButton(window->m_btnSave);
     EXPECT_TRUE(SameRecord(RecordOfFile(ProfilePath(1)), imported));
     EXPECT_EQ(ReadBinaryFile(ProfilePath(0)), firstFile);
+}
+
+// An import into a name New added in the same opening of the list belongs
+// to that name, not to the profile shown when the list opened.
+TEST_F(MainWindowProfiles, ImportIntoANewNameGoesToThatName)
+{
+    ImportIntoAnAddedName(false);
+}
+
+// The same for a name Copy added: the import replaces what the copy took.
+TEST_F(MainWindowProfiles, ImportIntoACopyGoesToTheCopy)
+{
+    ImportIntoAnAddedName(true);
+}
+
+// Deleting the profile shown and adding a name in the slot it freed:
+// closing on the new name shows the factory profile, not the deleted one's
+// settings and captions, and a Save keeps them apart.
+TEST_F(MainWindowProfiles, ANewNameAfterDeletingTheProfileShownShowsTheFactoryProfile)
+{
+    SettingsRecord deleted = RecordOfFile(ProfilePath(0));
+    deleted.SensitivityX = 4;
+    ASSERT_TRUE(WriteProfileFile(ProfilePath(0).c_str(), deleted));
+    ASSERT_TRUE(WriteIniValue(CaptionFile(0).c_str(), L"Setting-EN", L"Item1", L"Deleted"));
+    const SettingsRecord factory = RecordOfFile(folder.file(L"config.bin"));
+    const std::wstring factoryCaption = ReadIniValue(StrIni().c_str(), L"Setting-EN", L"Item1").str();
+    ASSERT_NE(factory.SensitivityX, 4);
+
+    ASSERT_TRUE(OpenWithList());
+    g_Settings.SensitivityX = 3;
+    Pick(0);
+    ListCommand(ID_PROFILE_DELETE);
+    NewInList();
+    ASSERT_EQ(::SendMessageW(List(), LB_GETCURSEL, 0, 0), 1);
+    CloseList();
+
+    EXPECT_EQ(g_nCurProfile, 1);
+    EXPECT_EQ(g_Settings.SensitivityX, factory.SensitivityX);
+    EXPECT_EQ(window->m_sliderX.m_nPos, factory.SensitivityX);
+    EXPECT_EQ(window->m_strItem[0].str(), factoryCaption);
+    EXPECT_EQ(Caption(0).str(), factoryCaption);
+    EXPECT_EQ(RecordOfFile(ProfilePath(1)).SensitivityX, factory.SensitivityX);
+    EXPECT_EQ(CaptionInFile(1, 1), factoryCaption);
+
+    PressButton(window->m_btnSave);
+    EXPECT_EQ(RecordOfFile(ProfilePath(1)).SensitivityX, factory.SensitivityX);
+    EXPECT_TRUE(SameRecord(RecordOfFile(ProfilePath(0)), second)) << "Fast moved down and kept its own";
+}
+
+// The same import after the profile shown was deleted: the record loaded
+// for the name in the freed slot is that name's, and the close keeps it.
+TEST_F(MainWindowProfiles, ImportIntoANewNameAfterDeletingTheProfileShownGoesToThatName)
+{
+    SettingsRecord imported = RecordOfFile(ProfilePath(0));
+    imported.SensitivityX = 7;
+    const std::wstring file = folder.file(L"shared.bin");
+    ASSERT_TRUE(WriteProfileFile(file.c_str(), imported));
+
+    ASSERT_TRUE(OpenWithList());
+    Pick(0);
+    ListCommand(ID_PROFILE_DELETE);
+    NewInList();
+    ScriptedDialogs::AnswerFileDialog(file);
+    ListCommand(ID_PROFILE_LOAD);
+    const size_t selects = FramesOf(kSelectProfileCode);
+    CloseList();
+
+    EXPECT_EQ(FramesOf(kSelectProfileCode), selects) << "no switch loads the new name's files over the import";
+    EXPECT_EQ(g_nCurProfile, 1);
+    EXPECT_EQ(g_Settings.SensitivityX, 7);
+    PressButton(window->m_btnSave);
+    EXPECT_TRUE(SameRecord(RecordOfFile(ProfilePath(1)), imported));
+    EXPECT_TRUE(SameRecord(RecordOfFile(ProfilePath(0)), second));
 }
 
 // A file that is no profile (another size) and a cancelled dialog import

@@ -3,6 +3,7 @@
 #include "classlib/debug_output.h"
 #include "profile_folder.h"
 #include "storage/ini_file.h"
+#include "storage/new_profile.h"
 
 #include <gtest/gtest.h>
 
@@ -301,6 +302,83 @@ TEST_F(ProfileFileMovesTest, MovesThatAreNotAPermutationAreRefused)
     EXPECT_FALSE(MoveProfileFiles(Module(), ProfileFileMoves{0, 0, 2, 3, 4, 5}));
     EXPECT_FALSE(MoveProfileFiles(Module(), ProfileFileMoves{0, 1, 2, 3, 4, 6}));
     EXPECT_EQ(Marks(), (std::vector<int>{0, 1, 2, 3, 4, 5}));
+}
+
+TEST_F(ProfileFileMovesTest, ACopyTakesTheCopiedProfilesFilesAndLeavesThemAsTheyAre)
+{
+    const std::vector<unsigned char> profile = ReadBinaryFile(ProfilePath(1));
+    const std::vector<unsigned char> captions = ReadBinaryFile(CaptionPath(1));
+    ASSERT_TRUE(CopyProfileFiles(Module(), 1, 4));
+    EXPECT_EQ(Marks(), (std::vector<int>{0, 1, 2, 3, 1, 5}));
+    EXPECT_EQ(ReadBinaryFile(ProfilePath(4)), profile) << "byte for byte, the flag byte (0 here) included";
+    EXPECT_EQ(ReadBinaryFile(CaptionPath(4)), captions);
+    EXPECT_EQ(ReadBinaryFile(ProfilePath(1)), profile);
+    EXPECT_EQ(ReadBinaryFile(CaptionPath(1)), captions);
+    EXPECT_TRUE(NoTemporaryFiles());
+
+    // A file the copied profile lacks is lacking in the copy too.
+    DeleteFileW(CaptionPath(2).c_str());
+    ASSERT_TRUE(CopyProfileFiles(Module(), 2, 5));
+    EXPECT_EQ(ReadBinaryFile(ProfilePath(5)), ReadBinaryFile(ProfilePath(2)));
+    EXPECT_EQ(GetFileAttributesW(CaptionPath(5).c_str()), INVALID_FILE_ATTRIBUTES);
+
+    EXPECT_FALSE(CopyProfileFiles(Module(), 3, 3));
+    EXPECT_FALSE(CopyProfileFiles(Module(), -1, 3));
+    EXPECT_FALSE(CopyProfileFiles(Module(), 0, kProfileCount));
+    EXPECT_EQ(MarkOf(3), 3);
+}
+
+TEST_F(ProfileFileMovesTest, ACopyThatCannotBeWrittenLeavesTheSlotAsItWas)
+{
+    // The caption file, written second, can be neither replaced nor
+    // overwritten: the profile file written before it is put back.
+    HANDLE lock =
+        CreateFileW(CaptionPath(4).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(lock, INVALID_HANDLE_VALUE);
+    EXPECT_FALSE(CopyProfileFiles(Module(), 1, 4));
+    CloseHandle(lock);
+    EXPECT_EQ(Marks(), (std::vector<int>{0, 1, 2, 3, 4, 5}));
+    EXPECT_TRUE(NoTemporaryFiles());
+
+    // A copied profile that cannot be read copies nothing.
+    lock = CreateFileW(ProfilePath(1).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(lock, INVALID_HANDLE_VALUE);
+    EXPECT_FALSE(CopyProfileFiles(Module(), 1, 4));
+    CloseHandle(lock);
+    EXPECT_EQ(Marks(), (std::vector<int>{0, 1, 2, 3, 4, 5}));
+}
+
+// The slot a delete frees holds the deleted profile's files; a new profile
+// written there holds the factory record and captions instead.
+TEST_F(ProfileFileMovesTest, ANewProfileInTheSlotADeleteFreedHoldsTheFactoryFiles)
+{
+    WriteList(L"CurProfileName=P0\r\nItemCount=4\r\nItem0=P0\r\nItem1=P1\r\nItem2=P2\r\nItem3=P3\r\n");
+    SettingsRecord factory{};
+    factory.LiftOffDistance = 0x2F;
+    data.WriteProfile(data.Path(L"config.bin"), factory);
+    ASSERT_TRUE(MoveProfileFiles(Module(), MovesForDelete(1, 4)));
+    ASSERT_EQ(MarkOf(3), 1);
+
+    ASSERT_TRUE(WriteNewProfileFiles(Module(), 3, L"EN"));
+    const std::vector<unsigned char> written = ReadBinaryFile(ProfilePath(3));
+    ASSERT_EQ(written.size(), kProfileFileSize);
+    EXPECT_EQ(written[0], kProfileFileFlag);
+    const SettingsRecord expected = NewProfileRecord(Module());
+    EXPECT_EQ(std::vector<unsigned char>(written.begin() + 1, written.end()),
+              std::vector<unsigned char>(reinterpret_cast<const unsigned char*>(&expected),
+                                         reinterpret_cast<const unsigned char*>(&expected) + sizeof expected));
+    EXPECT_EQ(expected.LiftOffDistance, 0x2F);
+    EXPECT_EQ(ReadIniValue(CaptionPath(3).c_str(), L"Setting-EN", L"Item1"), L"factory");
+    EXPECT_EQ(ReadIniValue(CaptionPath(3).c_str(), L"Skins", L"Lan"), L"EN");
+    EXPECT_TRUE(ReadIniValue(CaptionPath(3).c_str(), L"Profile", L"ItemCount").IsEmpty());
+    for (int slot : {0, 1, 2, 4, 5})
+        EXPECT_EQ(MarkOf(slot), (std::vector<int>{0, 2, 3, -1, 4, 5})[static_cast<size_t>(slot)]);
+    EXPECT_TRUE(NoTemporaryFiles());
+
+    // Without str.ini, whose factory captions it needs, nothing is written.
+    DeleteFileW(StrIni().c_str());
+    EXPECT_FALSE(WriteNewProfileFiles(Module(), 4, L"EN"));
+    EXPECT_EQ(MarkOf(4), 4);
 }
 
 }  // namespace

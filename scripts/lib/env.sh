@@ -20,6 +20,35 @@ init_wine_prefix() {
     wineserver -w
     touch "$WINEPREFIX/.rv417-unmanaged"
   fi
+  if [ ! -f "$WINEPREFIX/.rv417-fonts" ]; then
+    add_window_faces || return 1
+    touch "$WINEPREFIX/.rv417-fonts"
+  fi
+}
+
+# Wine's own faces come with the distribution's Wine font package: Tahoma,
+# which the dialogs ("MS Shell Dlg"), menus and message boxes ask for, and
+# Marlett, the glyphs of the caption buttons. This Wine looks for them in a
+# folder where the package does not put them, so the prefix's Fonts folder
+# links them. Latin captions ask for "Arial": it maps to Liberation Sans,
+# which has Arial's metrics. Wine takes a substitute only for a face it does
+# not have, and honours HKCU\Software\Wine\Fonts\Replacements alike; the
+# key below is the one the Chinese faces use. Without these, the skinned
+# buttons, which ask for their captions with the modern family, get
+# Liberation Mono in place of each of these faces.
+add_window_faces() {
+  local package=/usr/share/wine/fonts fonts="$WINEPREFIX/drive_c/windows/Fonts" font
+  if [ ! -f "$package/tahoma.ttf" ]; then
+    echo "env: Wine's own fonts are missing from $package (scripts/install-deps installs them)" >&2
+    return 1
+  fi
+  mkdir -p "$fonts"
+  for font in "$package"/*; do
+    [ -e "$fonts/$(basename "$font")" ] || ln -s "$font" "$fonts/"
+  done
+  local key='HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes'
+  wine reg add "$key" /v Arial /d "Liberation Sans" /f >/dev/null 2>&1
+  wineserver -w
 }
 
 # Creates the Wine prefix, with the Chinese font faces the program asks for

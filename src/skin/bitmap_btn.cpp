@@ -80,6 +80,12 @@ CBitmap& CBitmapBtn::ImageForState(UINT itemState)
     return StateImage(m_shownImage[state]);
 }
 
+BOOL CreateCaptionFont(CFont& font, int height, const CString& face)
+{
+    return font.CreateFont(height, 0, 0, 0, 550, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                           CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, FF_MODERN | DEFAULT_PITCH, face);
+}
+
 void CBitmapBtn::DrawItem(LPDRAWITEMSTRUCT drawItem)
 {
     CDC* target = CDC::FromHandle(drawItem->hDC);
@@ -110,8 +116,7 @@ void CBitmapBtn::DrawCaptioned(CDC& target, CDC& image, const CRect& client)
     compose->SetBkMode(TRANSPARENT);
     compose->SetTextColor(kCaptionColour);
     CFont font;
-    font.CreateFont(m_nFontHeight, 0, 0, 0, 550, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                    CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, FF_MODERN | DEFAULT_PITCH, m_strFontFace);
+    CreateCaptionFont(font, m_nFontHeight, m_strFontFace);
     ScopedSelectObject selectFont(*compose, font);
 
     CRect text = client;

@@ -84,3 +84,8 @@ private:
     std::array<size_t, 4> m_shownImage{0, 1, 2, 3};
     void DrawCaptioned(CDC& target, CDC& image, const CRect& client);
 };
+
+// The font of a button's caption: `height` pixels, weight 550, `face`. Its
+// family is FF_MODERN, so a face that is not installed falls back to a
+// fixed-pitch one. FALSE when the font could not be made.
+BOOL CreateCaptionFont(CFont& font, int height, const CString& face);

@@ -88,6 +88,8 @@ TEST_P(Languages, MainWindowAndMacroManagerShowTheLanguage)
         EXPECT_FALSE(HasHanCharacter(managerItem));
 
     ASSERT_NE(OpenPanelSection(main, kSectionDpi), nullptr) << "the DPI section did not open";
+    // The sections below the opened one may not have repainted yet.
+    RedrawWindow(main, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
     EXPECT_TRUE(SaveClientArea(main, ScreenshotPath(L"main-window-" + code + L".png")));
 
     HWND manager = nullptr;

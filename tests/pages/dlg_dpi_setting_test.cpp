@@ -184,6 +184,60 @@ TEST_F(DpiPage, TheSameValueTypedIntoTwoStagesSetsBoth)
     EXPECT_FALSE(AnyEditorVisible());
 }
 
+TEST_F(DpiPage, EnterOnTheUnchangedValueClosesTheEditor)
+{
+    Click(ValueBox(0));
+    Click(ValueBox(0));  // into the editor
+    ASSERT_EQ(::GetFocus(), Editor(0).m_hWnd);
+    ASSERT_EQ(EditorText(0), CString(L"600"));
+    Press(VK_RETURN);
+    EXPECT_FALSE(AnyEditorVisible());
+    EXPECT_EQ(g_DpiEditOpen, -1);
+    EXPECT_EQ(g_Settings.DpiStage[0], 12);
+
+    // The same after a value typed and committed in it before.
+    TypeInto(1, L"900");
+    Press(VK_RETURN);
+    Click(ValueBox(1));
+    Click(ValueBox(1));
+    ASSERT_EQ(EditorText(1), CString(L"900"));
+    Press(VK_RETURN);
+    EXPECT_FALSE(AnyEditorVisible());
+    EXPECT_EQ(g_Settings.DpiStage[1], 18);
+}
+
+// A stored value outside 1..216 (from a file) shows as 0 or above 10,800
+// DPI; committing what the editor shows corrects the record to 50 or
+// 10,800 DPI, by Enter and by a click elsewhere on the page alike.
+TEST_F(DpiPage, CommittingTheShownValueCorrectsAStageOutOfRange)
+{
+    g_Settings.DpiStage[2] = 0;
+    g_Settings.DpiStage[3] = 230;
+    g_Settings.DpiStage[4] = 255;
+    page.RefreshFromSettings();
+
+    Click(ValueBox(2));
+    Click(ValueBox(2));
+    ASSERT_EQ(EditorText(2), CString(L"0"));
+    Press(VK_RETURN);
+    EXPECT_EQ(g_Settings.DpiStage[2], 1);
+    EXPECT_EQ(EditorText(2), CString(L"50"));
+    EXPECT_FALSE(AnyEditorVisible());
+
+    Click(ValueBox(3));
+    Click(ValueBox(3));
+    ASSERT_EQ(EditorText(3), CString(L"11500"));
+    Press(VK_RETURN);
+    EXPECT_EQ(g_Settings.DpiStage[3], 216);
+    EXPECT_EQ(page.m_sliders[3].m_nPos, 216);
+
+    Click(ValueBox(4));
+    ASSERT_EQ(EditorText(4), CString(L"12750"));
+    Click(kBackgroundPoint);
+    EXPECT_EQ(g_Settings.DpiStage[4], 216);
+    EXPECT_FALSE(AnyEditorVisible());
+}
+
 TEST_F(DpiPage, OnOffIconsToggle)
 {
     g_Settings.DpiStageEnabled[4] = 2;  // from a file: shows as on, the next click turns it off

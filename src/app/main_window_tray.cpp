@@ -1,6 +1,7 @@
 #include "app/main_window.h"
 #include "app/main_window_globals.h"
 #include "app/tray_calls.h"
+#include "app/tray_menu_holder.h"
 #include "app/tray_texts.h"
 #include "classlib/debug_output.h"
 #include "classlib/win_app.h"
@@ -64,15 +65,25 @@ LRESULT CMouseConfigurationDlg::OnTrayNotify(WPARAM wParam, LPARAM lParam)
 
 void CMouseConfigurationDlg::ShowTrayMenu()
 {
+    // The menu takes the keyboard, and closes at a click elsewhere, only
+    // while a window of this thread is the foreground window.
     SetForegroundWindow();
     POINT cursor{};
     ::GetCursorPos(&cursor);
+    // Hidden in the notification area, the window cannot hold the keyboard
+    // everywhere (see CTrayMenuHolder); a shown pixel under the menu does.
+    CTrayMenuHolder holder;
+    if (!IsWindowVisible())
+        holder.Open(cursor);
     CExMenu menu(&m_font);
     menu.CreatePopupMenu();
     // "Exit" ends the modal run as the dialog's cancel does; the window's
     // destruction then ends the process.
     menu.AppendMenu(IDCANCEL, g_TextTable.Get(kExitText));
     menu.TrackPopupMenu(0, cursor.x, cursor.y, this);
+    // The system switches tasks only once the window handles a message after
+    // the menu; without one the menu's next showing can close at once.
+    PostMessage(WM_NULL);
     menu.DestroyMenu();
 }
 

@@ -99,12 +99,14 @@ void CDlgDPISetting::CommitDpiEdit(int stage)
 {
     const auto i = static_cast<size_t>(stage);
     m_editors[i].GetWindowText(m_editTexts[i]);
-    if (!dpi::CommitTypedDpi(g_Settings, stage, m_editTexts[i]))
-        return;
+    dpi::CommitTypedDpi(g_Settings, stage, m_editTexts[i]);
     g_LastDpiText = m_editTexts[i];
     m_editTexts[i] = dpi::DpiText(g_Settings.DpiStage[i]);
     m_editors[i].SetWindowText(m_editTexts[i]);
     SetSlider(stage);
+    // Enter closes the editor as a click on the page does: nothing is left
+    // pending.
+    g_DpiEditOpen = -1;
     HideEditors();
     Invalidate(TRUE);
 }

@@ -29,8 +29,9 @@ public:
     // open value editor is closed without committing.
     void RefreshFromSettings();
 
-    // Stores what value editor `stage` holds as the stage's DPI, unless it
-    // is the DPI the stage already has; then closes the editors.
+    // Stores what value editor `stage` holds as the stage's DPI (see
+    // dpi::CommitTypedDpi) and closes the editors, also when the value is
+    // the one the stage had.
     void CommitDpiEdit(int stage);
 
     BOOL OnInitDialog() override;

@@ -74,11 +74,10 @@ uint8_t StageValueForDpi(int dpi)
 bool CommitTypedDpi(SettingsRecord& record, int stage, const CString& typed)
 {
     uint8_t& value = record.DpiStage[static_cast<size_t>(stage)];
-    const int dpi = LeadingDecimal(typed);
-    if (dpi == value * kDpiPerStep)
-        return false;
-    value = StageValueForDpi(dpi);
-    return true;
+    const uint8_t committed = StageValueForDpi(LeadingDecimal(typed));
+    const bool changed = committed != value;
+    value = committed;
+    return changed;
 }
 
 void StoreSliderPosition(SettingsRecord& record, int stage, int position)

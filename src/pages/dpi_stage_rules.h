@@ -42,11 +42,12 @@ CString DpiText(uint8_t stageValue);
 // of 50 (the rest dropped).
 uint8_t StageValueForDpi(int dpi);
 
-// Commits the text typed into stage `stage`'s editor. The number at the
-// start of the text (blanks and a sign allowed, no digits = 0) is compared
-// with the stage's own DPI: when they are equal nothing changes and false
-// is returned; otherwise the stage takes StageValueForDpi of it. The
-// stage's on/off byte is never touched.
+// Commits the text typed into stage `stage`'s editor: the stage takes
+// StageValueForDpi of the number at the start of the text (blanks and a
+// sign allowed, no digits = 0). So does the DPI the editor opened with:
+// a stored value outside 1..216 (from a file) shows as 0 or above 10,800
+// and is corrected to 50 or 10,800. True when the stage's value changed.
+// The stage's on/off byte is never touched.
 bool CommitTypedDpi(SettingsRecord& record, int stage, const CString& typed);
 
 // A slider moved to `position`: the stage takes its low byte and a stage

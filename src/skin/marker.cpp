@@ -91,7 +91,8 @@ void CDMarker::Paint(bool vertical)
     // half drawn, and nothing is composed first.
     CDC& source = PictureSourceContext();
     if (vertical) {
-        const int fill = MarkerFillLength(height, m_nPos, m_nMin, m_nMax);
+        // A thumb as long as the slider is wide.
+        const int fill = MarkerFillWithThumb(height, width, m_nPos, m_nMin, m_nMax);
         CopyPicture(dc, source, m_bmpTrack, RECT{0, 0, width, height - fill}, POINT{0, 0});
         CopyPicture(dc, source, m_bmpFill, RECT{0, height - fill, width, height}, POINT{0, 0});
     } else {

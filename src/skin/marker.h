@@ -1,7 +1,8 @@
 #pragma once
 // Image sliders: a track image with a fill image over it from the low end up
 // to the current position. CDMarker runs left to right, CDMarkerV bottom to
-// top. The position the user picks with the mouse is posted to the owner
+// top; a vertical slider's fill is never shorter than the slider is wide, so
+// its top edge marks even the lowest positions. The position the user picks with the mouse is posted to the owner
 // window (WM_MARKER_POS / WM_MARKER_TRACK, messages.h) with the slider's
 // control id; the owner keeps the value.
 //

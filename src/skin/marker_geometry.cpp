@@ -37,6 +37,14 @@ int MarkerFillLength(int length, int position, int minimum, int maximum)
     return Clamp(length * above / steps, 0, length);
 }
 
+int MarkerFillWithThumb(int length, int thumb, int position, int minimum, int maximum)
+{
+    const int fill = MarkerFillLength(length, position, minimum, maximum);
+    if (position < minimum)
+        return fill;
+    return std::max(fill, std::clamp(thumb, 0, std::max(length, 0)));
+}
+
 int MarkerPositionFromX(int x, int left, int right, int minimum, int maximum)
 {
     const int from = std::max(x, left);

@@ -13,6 +13,14 @@
 // minimum.
 int MarkerFillLength(int length, int position, int minimum, int maximum);
 
+// The rows a vertical slider's fill covers: MarkerFillLength, but from the
+// minimum up never fewer than `thumb` rows (nor more than the slider), so
+// that the fill's top edge, its thumb, shows at the lowest positions as
+// well: the fill alone stays empty up to two steps above the minimum,
+// which would show a stage of 50 DPI as no stage at all. Below the minimum
+// (an owner's own value) nothing shows.
+int MarkerFillWithThumb(int length, int thumb, int position, int minimum, int maximum);
+
 // The position picked by a point at `x` on a horizontal slider spanning
 // `left` to `right` (same coordinates): points left of the slider count as
 // its left edge; the result is clamped to minimum..maximum.

@@ -8,6 +8,7 @@
 #include <cwchar>
 #include <cwctype>
 #include <map>
+#include <string>
 #include <string_view>
 
 namespace e2e {
@@ -379,6 +380,84 @@ void PressKey(WORD virtualKey, bool alt)
     KeyUp(virtualKey);
     if (alt)
         KeyUp(VK_MENU);
+}
+
+namespace {
+
+// Wine's own call for the host's name of a file; absent on Windows.
+using UnixFileNameFunction = char*(CDECL*)(LPCWSTR dosName);
+
+UnixFileNameFunction WineUnixFileName()
+{
+    return reinterpret_cast<UnixFileNameFunction>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name")));
+}
+
+const wchar_t* KeysymOf(WORD virtualKey)
+{
+    switch (virtualKey) {
+    case VK_ESCAPE:
+        return L"Escape";
+    case VK_RETURN:
+        return L"Return";
+    case VK_UP:
+        return L"Up";
+    case VK_DOWN:
+        return L"Down";
+    default:
+        return nullptr;
+    }
+}
+
+}  // namespace
+
+KeyboardKey PressKeyOnKeyboard(WORD virtualKey, const std::wstring& executable)
+{
+    const UnixFileNameFunction unixFileName = WineUnixFileName();
+    if (!unixFileName) {
+        PressKey(virtualKey);
+        return KeyboardKey::ToProgram;
+    }
+    const wchar_t* keysym = KeysymOf(virtualKey);
+    if (!keysym)
+        return KeyboardKey::NotGiven;
+    // The helper runs on the host, outside Wine, which gives back no handle
+    // to wait on: it leaves a file once the X server has the key.
+    TempFolder folder;
+    const std::wstring done = folder.file(L"done");
+    char* doneOnHost = unixFileName(done.c_str());
+    if (!doneOnHost)
+        return KeyboardKey::NotGiven;
+    std::wstring commandLine = L"python3 \"" RV417_X_KEYBOARD_SCRIPT_W L"\" ";
+    commandLine += keysym;
+    commandLine += L" \"" + executable + L"\" \"";
+    // The temporary folder's host name is plain ASCII.
+    for (const char* c = doneOnHost; *c; ++c)
+        commandLine += static_cast<wchar_t>(static_cast<unsigned char>(*c));
+    commandLine += L"\"";
+    HeapFree(GetProcessHeap(), 0, doneOnHost);
+
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION started{};
+    if (!CreateProcessW(L"Z:\\usr\\bin\\python3", commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &started))
+        return KeyboardKey::NotGiven;
+    CloseHandle(started.hThread);
+    CloseHandle(started.hProcess);
+    std::string answer;
+    WaitUntil(
+        [&] {
+            const std::vector<unsigned char> bytes = ReadBinaryFile(done);
+            answer.assign(bytes.begin(), bytes.end());
+            return answer.find('\n') != std::string::npos;
+        },
+        10000);
+    if (answer.rfind("focused", 0) == 0)
+        return KeyboardKey::ToProgram;
+    if (answer.rfind("elsewhere", 0) == 0)
+        return KeyboardKey::Elsewhere;
+    return KeyboardKey::NotGiven;
 }
 
 void TypeText(const std::wstring& text)

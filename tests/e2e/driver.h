@@ -149,6 +149,16 @@ void KeyDown(WORD virtualKey);
 void KeyUp(WORD virtualKey);
 // Presses and releases `virtualKey`, with Alt held when `alt`.
 void PressKey(WORD virtualKey, bool alt = false);
+// Where a key given as the keyboard gives it went.
+enum class KeyboardKey { NotGiven, ToProgram, Elsewhere };
+// Presses and releases `virtualKey` (Esc, Enter or an arrow key) as the
+// keyboard does. Under Wine the key goes through the X server, which gives
+// it to the program whose window holds the X input focus, and waits (at
+// most 3 s) for that focus to come to a window of the program `executable`
+// (its file name); SendInput, as PressKey, would give the key to the thread
+// of the foreground window whichever program holds the focus. Elsewhere it
+// is PressKey, and the answer ToProgram.
+KeyboardKey PressKeyOnKeyboard(WORD virtualKey, const std::wstring& executable);
 // Types `text` as Unicode characters.
 void TypeText(const std::wstring& text);
 // Makes `window` the foreground window; true when it is.

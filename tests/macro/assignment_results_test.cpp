@@ -68,7 +68,7 @@ TEST_F(AssignmentResults, SingleKeyChangesNothingWithoutOkOrWithoutAUsage)
     const Row rows[] = {
         {5, IDCANCEL, L"F5"},
         {5, -1, L"F5"},
-        // Keys the mouse could not send: the Part's "…-N/A" button would do nothing.
+        // Keys the mouse could not send: a "…-N/A" button would do nothing.
         {5, IDOK, L"N/A"},
         {5, IDOK, L"Select"},
         {5, IDOK, L"Help"},

@@ -104,6 +104,42 @@ TEST_F(DpiPage, SlidersShowTheRecordAndOutOfRangeValuesAtTheBottom)
     EXPECT_EQ(g_Settings.DpiStage[3], 230) << "the record keeps the stored value";
 }
 
+// The fill picture's top two rows are its thumb. At 50 DPI (stage value 1)
+// and at 100 DPI the fill alone would be empty; a thumb of the slider's
+// width (7 rows) stands at the bottom instead. At 10,800 DPI the fill
+// reaches the top; the slider's bottom row has no source pixel then.
+TEST_F(DpiPage, SlidersShowTheThumbAtTheMinimumAndTheWholeFillAtTheMaximum)
+{
+    g_Settings.DpiStage[0] = 1;
+    g_Settings.DpiStage[1] = 2;
+    g_Settings.DpiStage[6] = 216;
+    page.RefreshFromSettings();
+    const HWND w = page.m_hWnd;
+    Repaint(w);
+    for (int stage : {0, 1}) {
+        SCOPED_TRACE(stage);
+        const int x = Slider(stage, 0).x;
+        EXPECT_EQ(PixelOf(w, x, 165), kTrack);
+        EXPECT_EQ(PixelOf(w, x, 166), kFillTop);
+        EXPECT_EQ(PixelOf(w, x + 3, 167), kFillTop);
+        EXPECT_EQ(PixelOf(w, x - 3, 168), kFill);
+        EXPECT_EQ(PixelOf(w, x, 172), kFill);
+    }
+    const int top = Slider(6, 0).x;
+    EXPECT_EQ(PixelOf(w, top, 3), kFillTop);
+    EXPECT_EQ(PixelOf(w, top, 4), kFillTop);
+    EXPECT_EQ(PixelOf(w, top, 5), kFill);
+    EXPECT_EQ(PixelOf(w, top, 171), kFill);
+    EXPECT_EQ(PixelOf(w, top, 172), RGB(0, 0, 0));
+
+    // Dragged down to the bottom, the slider keeps its thumb.
+    Drag(w, Slider(3, 100), Slider(3, 200));
+    EXPECT_EQ(g_Settings.DpiStage[3], 1);
+    Repaint(w);
+    EXPECT_EQ(PixelOf(w, Slider(3, 0).x, 166), kFillTop);
+    EXPECT_EQ(PixelOf(w, Slider(3, 0).x, 172), kFill);
+}
+
 TEST_F(DpiPage, DraggingASliderStoresTheStageAndSwitchesItOn)
 {
     g_Settings.DpiStageEnabled[1] = 0;
@@ -135,8 +171,8 @@ TEST_F(DpiPage, TypedValuesAreCorrectedAndShownAsStored)
     EXPECT_EQ(g_Settings.DpiStageEnabled[2], 0) << "typing does not switch a stage on";
 }
 
-// The Part compares with the text committed last in any stage; each stage
-// now compares with its own value, so the second "800" is not lost.
+// Each stage takes what is typed into it, whatever was committed last in
+// another stage: the second "800" is not lost.
 TEST_F(DpiPage, TheSameValueTypedIntoTwoStagesSetsBoth)
 {
     TypeInto(0, L"800");
@@ -145,6 +181,60 @@ TEST_F(DpiPage, TheSameValueTypedIntoTwoStagesSetsBoth)
     Press(VK_RETURN);
     EXPECT_EQ(g_Settings.DpiStage[0], 16);
     EXPECT_EQ(g_Settings.DpiStage[1], 16);
+    EXPECT_FALSE(AnyEditorVisible());
+}
+
+TEST_F(DpiPage, EnterOnTheUnchangedValueClosesTheEditor)
+{
+    Click(ValueBox(0));
+    Click(ValueBox(0));  // into the editor
+    ASSERT_EQ(::GetFocus(), Editor(0).m_hWnd);
+    ASSERT_EQ(EditorText(0), CString(L"600"));
+    Press(VK_RETURN);
+    EXPECT_FALSE(AnyEditorVisible());
+    EXPECT_EQ(g_DpiEditOpen, -1);
+    EXPECT_EQ(g_Settings.DpiStage[0], 12);
+
+    // The same after a value typed and committed in it before.
+    TypeInto(1, L"900");
+    Press(VK_RETURN);
+    Click(ValueBox(1));
+    Click(ValueBox(1));
+    ASSERT_EQ(EditorText(1), CString(L"900"));
+    Press(VK_RETURN);
+    EXPECT_FALSE(AnyEditorVisible());
+    EXPECT_EQ(g_Settings.DpiStage[1], 18);
+}
+
+// A stored value outside 1..216 (from a file) shows as 0 or above 10,800
+// DPI; committing what the editor shows corrects the record to 50 or
+// 10,800 DPI, by Enter and by a click elsewhere on the page alike.
+TEST_F(DpiPage, CommittingTheShownValueCorrectsAStageOutOfRange)
+{
+    g_Settings.DpiStage[2] = 0;
+    g_Settings.DpiStage[3] = 230;
+    g_Settings.DpiStage[4] = 255;
+    page.RefreshFromSettings();
+
+    Click(ValueBox(2));
+    Click(ValueBox(2));
+    ASSERT_EQ(EditorText(2), CString(L"0"));
+    Press(VK_RETURN);
+    EXPECT_EQ(g_Settings.DpiStage[2], 1);
+    EXPECT_EQ(EditorText(2), CString(L"50"));
+    EXPECT_FALSE(AnyEditorVisible());
+
+    Click(ValueBox(3));
+    Click(ValueBox(3));
+    ASSERT_EQ(EditorText(3), CString(L"11500"));
+    Press(VK_RETURN);
+    EXPECT_EQ(g_Settings.DpiStage[3], 216);
+    EXPECT_EQ(page.m_sliders[3].m_nPos, 216);
+
+    Click(ValueBox(4));
+    ASSERT_EQ(EditorText(4), CString(L"12750"));
+    Click(kBackgroundPoint);
+    EXPECT_EQ(g_Settings.DpiStage[4], 216);
     EXPECT_FALSE(AnyEditorVisible());
 }
 
@@ -214,8 +304,8 @@ TEST_F(DpiPage, AClickCommitsTheOpenEditorBeforeItsOwnAction)
     EXPECT_EQ(g_Settings.DpiStageEnabled[3], 1);
 }
 
-// In the Part, a slider move hides the editor but leaves it pending, so the
-// next click writes the editor's old text over the slider's value.
+// A slider move closes the open editor: left pending, it would write its
+// old text over the slider's value at the next click.
 TEST_F(DpiPage, ASliderMoveClosesTheOpenEditor)
 {
     TypeInto(0, L"2000");
@@ -280,7 +370,7 @@ TEST_F(DpiPage, PaintsTheMarksValueBoxesSwatchesAndSlidersOfTheRecord)
 }
 
 // One brush per swatch colour and one for the editors, however often the
-// controls repaint; in the Part every request made a new one. The page
+// controls repaint, not a new one for every request. The page
 // itself decodes its pictures on every paint, so fifty of those show that
 // painting keeps nothing either.
 TEST_F(DpiPage, AThousandRepaintsLeaveNoGdiObjectsBehind)

@@ -224,7 +224,7 @@ TEST_F(LightingPage, UnlinkThenLinkBringsBackTheLinkedSetup)
     EXPECT_EQ(g_LightingIndependent.ZoneBEffectValue[1], 5);
 }
 
-// In the Part a click in the overlap also links, replacing the setup.
+// A click in the overlap once also linked, replacing the setup.
 TEST_F(LightingPage, AClickInTheOverlapOfEffect1AndLinkOnlySelectsEffect1)
 {
     Refresh(3, 2, 2);
@@ -235,7 +235,7 @@ TEST_F(LightingPage, AClickInTheOverlapOfEffect1AndLinkOnlySelectsEffect1)
     EXPECT_EQ(g_Settings.ZoneBEffect, 2);
 }
 
-// In the Part, Link while linked saved the current setup over the kept
+// Link while linked once saved the current setup over the kept
 // independent one and brought back an older linked setup.
 TEST_F(LightingPage, LinkWhileLinkedKeepsEverySetup)
 {

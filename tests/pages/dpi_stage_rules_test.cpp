@@ -57,6 +57,27 @@ TEST(DpiStageRules, TheSameTextCommitsInEveryStageWhoseValueDiffers)
     EXPECT_EQ(record.DpiStage[1], 16);
 }
 
+// The editor opens with the stored value's DPI; committing it unchanged
+// keeps a value in range and corrects one outside 1..216 (from a file).
+TEST(DpiStageRules, CommittingTheShownDpiCorrectsAValueOutOfRange)
+{
+    struct Row {
+        uint8_t stored;
+        uint8_t committed;
+        bool changed;
+    };
+    const Row rows[] = {
+        {0, 1, true}, {217, 216, true}, {255, 216, true}, {1, 1, false}, {108, 108, false}, {216, 216, false},
+    };
+    for (const Row& row : rows) {
+        SettingsRecord record = StagesAt(30);
+        record.DpiStage[4] = row.stored;
+        EXPECT_EQ(dpi::CommitTypedDpi(record, 4, dpi::DpiText(row.stored)), row.changed) << int{row.stored};
+        EXPECT_EQ(record.DpiStage[4], row.committed) << int{row.stored};
+        EXPECT_EQ(record.DpiStage[3], 30);
+    }
+}
+
 TEST(DpiStageRules, SliderShowsValuesInRangeAndOtherwiseItsMinimum)
 {
     const int rows[][2] = {{0, 1}, {1, 1}, {108, 108}, {216, 216}, {217, 1}, {255, 1}};

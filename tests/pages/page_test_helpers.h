@@ -22,6 +22,8 @@ constexpr COLORREF kOn = RGB(0, 200, 0);
 constexpr COLORREF kOff = RGB(0, 0, 220);
 constexpr COLORREF kTrack = RGB(30, 30, 30);
 constexpr COLORREF kFill = RGB(210, 40, 40);
+// The top two rows of the DPI sliders' fill picture, its thumb.
+constexpr COLORREF kFillTop = RGB(250, 120, 120);
 
 // Every message waiting on this thread, pre-translated like the program's
 // own loop does, then the loop's idle housekeeping.
@@ -49,7 +51,7 @@ public:
         Write(L"Skins\\DPISetting\\BK_DPISetting.png", 247, 230, kBackground, false);
         Write(L"Skins\\DPISetting\\BK-DPIValue.png", 25, 12, kValueField, true);
         Write(L"Skins\\DPISetting\\DPIStage\\0.png", 7, 169, kTrack, false);
-        Write(L"Skins\\DPISetting\\DPIStage\\82.png", 7, 169, kFill, false);
+        Write(L"Skins\\DPISetting\\DPIStage\\82.png", 7, 169, [](int y) { return y < 2 ? kFillTop : kFill; });
         Write(L"Skins\\Enable.png", 9, 9, kOn, true);
         Write(L"Skins\\Disable.png", 9, 9, kOff, true);
         Write(L"Skins\\Lighting\\BK_Lighting.png", 247, 308, kBackground, false);
@@ -67,6 +69,17 @@ private:
         const Rgba pixel{GetRValue(colour), GetGValue(colour), GetBValue(colour), 255};
         ASSERT_TRUE(WritePngFile(
             m_folder.file(name), width, height, [&](int, int) { return pixel; }, alpha));
+    }
+    // A picture of one colour per row.
+    template <class RowColour> void Write(const wchar_t* name, int width, int height, RowColour rowColour)
+    {
+        ASSERT_TRUE(WritePngFile(
+            m_folder.file(name), width, height,
+            [&](int, int y) {
+                const COLORREF c = rowColour(y);
+                return Rgba{GetRValue(c), GetGValue(c), GetBValue(c), 255};
+            },
+            false));
     }
 
     TempFolder m_folder;

@@ -22,6 +22,30 @@ TEST(MarkerFillLength, FullOneStepBelowTheMaximumAndCutAtTheEdge)
             << r.length << " " << r.position << " " << r.minimum << ".." << r.maximum;
 }
 
+// The DPI sliders: 170 rows, a thumb of 7 (their width), range 1..216.
+TEST(MarkerFillWithThumb, TheThumbShowsFromTheMinimumAndTheFillTakesOverAboveIt)
+{
+    struct Row {
+        int length, thumb, position, minimum, maximum, expected;
+    };
+    const Row rows[] = {
+        {170, 7, 1, 1, 216, 7},      // the minimum: the thumb alone (the fill alone is 0)
+        {170, 7, 2, 1, 216, 7},      // 170 * 1 / 214 = 0
+        {170, 7, 11, 1, 216, 7},     // 170 * 10 / 214 = 7.9
+        {170, 7, 12, 1, 216, 8},     // 170 * 11 / 214 = 8.7: the fill is longer
+        {170, 7, 108, 1, 216, 85},   // as the fill alone
+        {170, 7, 215, 1, 216, 170},  // full one step below the maximum
+        {170, 7, 216, 1, 216, 170},  // and cut at the edge at the maximum
+        {170, 7, 0, 1, 216, 0},      // below the minimum (written by an owner)
+        {5, 7, 1, 1, 216, 5},        // a thumb longer than the slider is cut to it
+        {170, 0, 1, 1, 216, 0},      // no thumb: the fill alone
+        {0, 7, 1, 1, 216, 0},        // no slider
+    };
+    for (const Row& r : rows)
+        EXPECT_EQ(MarkerFillWithThumb(r.length, r.thumb, r.position, r.minimum, r.maximum), r.expected)
+            << r.length << " " << r.thumb << " " << r.position << " " << r.minimum << ".." << r.maximum;
+}
+
 TEST(MarkerPosition, PointsMapAlongTheSliderAndAreClamped)
 {
     // Horizontal from x 20 to 120, range 1..6; the maximum only at the far edge.

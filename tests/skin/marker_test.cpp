@@ -155,6 +155,19 @@ TEST_F(VerticalMarker, FillRisesFromTheBottom)
     EXPECT_EQ(WindowPixel(marker.m_hWnd, 3, 84), kTrack);
 }
 
+// At the minimum the fill alone would be empty: a thumb as long as the
+// slider is wide (7 rows) still stands at the bottom.
+TEST_F(VerticalMarker, TheMinimumShowsAThumbAtTheBottom)
+{
+    for (int position : {1, 2}) {
+        SCOPED_TRACE(position);
+        marker.SetPos(position);
+        EXPECT_EQ(WindowPixel(marker.m_hWnd, 3, 169), kFill);
+        EXPECT_EQ(WindowPixel(marker.m_hWnd, 0, 163), kFill);
+        EXPECT_EQ(WindowPixel(marker.m_hWnd, 6, 162), kTrack);
+    }
+}
+
 TEST_F(WideMarker, ColumnsBeyondThePicturesAreBlack)
 {
     marker.SetPos(1);
@@ -172,10 +185,10 @@ TEST_F(WideMarker, ColumnsBeyondThePicturesAreBlack)
 
 TEST_F(TallMarker, RowsBeyondThePicturesAreBlack)
 {
-    marker.SetPos(1);
-    EXPECT_EQ(WindowPixel(marker.m_hWnd, 3, 179), kTrack);
-    EXPECT_EQ(WindowPixel(marker.m_hWnd, 3, 180), kBlack);
-    EXPECT_EQ(WindowPixel(marker.m_hWnd, 6, 185), kBlack);
+    marker.SetPos(1);  // the thumb's 7 rows from the fill's top, the track above them
+    EXPECT_EQ(WindowPixel(marker.m_hWnd, 3, 178), kTrack);
+    EXPECT_EQ(WindowPixel(marker.m_hWnd, 3, 179), kFill);
+    EXPECT_EQ(WindowPixel(marker.m_hWnd, 6, 185), kFill);
     marker.SetPos(108);  // 186 * 107 / 214 = 93 rows, from the fill's top
     EXPECT_EQ(WindowPixel(marker.m_hWnd, 3, 92), kTrack);
     EXPECT_EQ(WindowPixel(marker.m_hWnd, 3, 93), kFill);

@@ -5,8 +5,11 @@
 #include "macro/assignment_results.h"
 #include "macro/macro_dialog.h"
 #include "macro/single_dialog.h"
+#include "model/device_records.h"
+#include "model/macro_encoding.h"
 #include "resource.h"
 #include "skin/ex_menu.h"
+#include "storage/macro_file_encoding.h"
 #include "text/function_catalogues.h"
 #include "text/program_language.h"
 #include "text/text_table.h"
@@ -176,5 +179,14 @@ std::optional<CString> CMouseConfigurationDlg::RunMacroDialog(int i)
     CMacroDialog dialog;
     dialog.m_strRecordIni = RecordIniPath();
     const INT_PTR result = dialog.DoModal();
-    return ApplyMacroResult(g_Settings, i, result, dialog.m_nSelMacro, dialog.m_nRepeatMode, dialog.m_strMacroName);
+    std::optional<CString> caption =
+        ApplyMacroResult(g_Settings, i, result, dialog.m_nSelMacro, dialog.m_nRepeatMode, dialog.m_strMacroName);
+    // The button plays the device macro in the slot of its index. A record
+    // loaded by a profile switch or an import holds the slots of its file,
+    // which may predate the macro picked: that slot takes the macro as
+    // record.ini holds it now, as a start of the program would encode it.
+    if (caption && dialog.m_nSelMacro < kMacroSlotCount)
+        EncodeMacroFromIni(dialog.m_strRecordIni, kProfileMacroEncoding, dialog.m_nSelMacro,
+                           MacroRecordBytes(g_Settings, dialog.m_nSelMacro));
+    return caption;
 }

@@ -4,6 +4,7 @@
 #include "model/record_ini.h"
 
 #include <algorithm>
+#include <array>
 
 int MacroLineCount(const IniSection& section)
 {
@@ -48,4 +49,19 @@ void EncodeMacrosFromIni(const CString& recordIni, const MacroEncoding& encoding
         EncodeMacroEvents(
             record, MacroLineCount(section), [&](int j) { return section.Value(MacroLineKey(j)); }, encoding);
     }
+}
+
+bool EncodeMacroFromIni(const CString& recordIni, const MacroEncoding& encoding, int position, MacroRecordSpan record)
+{
+    // The run writes every listed macro; those other than `position` go
+    // into a record of no use.
+    std::array<uint8_t, kDeviceRecordSize> elsewhere{};
+    bool encoded = false;
+    EncodeMacrosFromIni(recordIni, encoding, [&](int k) {
+        if (k != position)
+            return MacroRecordSpan(elsewhere);
+        encoded = true;
+        return record;
+    });
+    return encoded;
 }

@@ -17,6 +17,11 @@ constexpr int kMaxEncodedMacros = kMacroSlotCount;
 void EncodeMacrosFromIni(const CString& recordIni, const MacroEncoding& encoding,
                          const std::function<MacroRecordSpan(int)>& recordOf);
 
+// Macro `position` of the list alone into `record`, as the whole run would
+// encode it; the other macros' records are not touched. False, with `record`
+// unchanged, when the list holds no macro at `position` that fits a record.
+bool EncodeMacroFromIni(const CString& recordIni, const MacroEncoding& encoding, int position, MacroRecordSpan record);
+
 // The number of event lines of a macro's section: its "ItemCount", believed
 // only up to the last "Item%d" key present (and never beyond kMaxMacroLines),
 // so a count far above the lines the file holds costs nothing.

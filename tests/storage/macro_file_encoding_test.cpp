@@ -121,4 +121,26 @@ TEST_F(MacroFileEncodingTest, KeepsNamesInAnyScript)
     EXPECT_EQ(records[0][2], 0x81);
 }
 
+// One macro alone, as the whole run gives it; a place the list does not fill
+// leaves the record as it was.
+TEST_F(MacroFileEncodingTest, OneMacroAloneAsTheWholeRunGivesIt)
+{
+    WriteStore(
+        L"[MacroName]\r\nMacroCount=2\r\n0=a\r\n1=b\r\n"
+        L"[a]\r\nMacroLoopTimes=2\r\nItemCount=1\r\nItem0=A   Dn\r\n"
+        L"[b]\r\nMacroLoopTimes=7\r\nItemCount=2\r\nItem0=B   Dn\r\nItem1=B   Up\r\n");
+    const auto whole = Encode();
+    std::array<uint8_t, kDeviceRecordSize> one;
+    one.fill(0xEE);
+    EXPECT_TRUE(EncodeMacroFromIni(m_path.c_str(), kProfileMacroEncoding, 1, MacroRecordSpan(one)));
+    EXPECT_EQ(one, whole[1]);
+    EXPECT_EQ(one[1], 7);
+
+    std::array<uint8_t, kDeviceRecordSize> none;
+    none.fill(0xEE);
+    EXPECT_FALSE(EncodeMacroFromIni(m_path.c_str(), kProfileMacroEncoding, 2, MacroRecordSpan(none)));
+    EXPECT_EQ(none[0], 0xEE);
+    EXPECT_EQ(none[kDeviceRecordSize - 1], 0xEE);
+}
+
 }  // namespace

@@ -271,7 +271,7 @@ void CConfigDialog::OnCopyProfile()
         return;
     CString name;
     m_list.GetText(source, name);
-    m_list.AddString(m_labels.copy + L" " + name);
+    m_list.AddString(CopyProfileName(m_labels.copy, name, Items()));
 }
 
 void CConfigDialog::OnEditProfile()

@@ -213,6 +213,9 @@ private:
     // Makes profile `held` (the one whose settings are shown) current again,
     // in g_nCurProfile and in str.ini's list; nothing for -1.
     void KeepProfileCurrent(int held);
+    // Names the profile whose settings the window holds (g_nCurProfile) as
+    // str.ini's current profile, when str.ini lists it.
+    void NameHeldProfileCurrent();
     // The number of names in str.ini's profile list.
     int ListedProfileCount();
 

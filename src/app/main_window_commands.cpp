@@ -12,11 +12,13 @@
 #include "resource.h"
 #include "skin/ex_menu.h"
 #include "storage/stored_profile_edit.h"
+#include "storage/whole_file.h"
 #include "storage/windows_settings.h"
 #include "text/text_table.h"
 
 #include <algorithm>
 #include <memory>
+#include <optional>
 #include <span>
 #include <tuple>
 #include <utility>
@@ -168,6 +170,11 @@ bool CMouseConfigurationDlg::OnRestore()
     m_dlgPanel.RefreshAllPages();
     SwitchPage(1);
 
+    // An import in the list made the profile it went to the one the window
+    // holds, and the restore was saved into that profile's files: the next
+    // start must find it current, though the list goes without its close.
+    if (g_pConfigDlg && g_bProfileImported)
+        NameHeldProfileCurrent();
     // The boxes stay hidden: their panel is folded now.
     CloseProfileList();
 
@@ -236,14 +243,17 @@ void CMouseConfigurationDlg::RunMacroManager()
 {
     ClearButtonHighlight();
     m_dlgMacroManager.m_strRecordIni = RecordIniPath();
+    const std::optional<FileContent> macrosBefore = ReadWholeFile(m_dlgMacroManager.m_strRecordIni);
     const bool ok = m_dlgMacroManager.DoModal() == IDOK;
     // Nothing is sent: the macros reach the mouse with the next Save.
     if (ok)
         CopyMacroRecordsToSlots(g_Settings, m_dlgMacroManager.m_MacroRecords);
-    // The manager wrote its deletes and renames to record.ini at once,
-    // whichever way it was closed.
+    // The manager wrote every edit to record.ini at once, whichever way it
+    // was closed: deletes and renames move the buttons' numbers and captions,
+    // and any edit (a loop count, a recorded key) makes every slot that
+    // holds the macro as it was out of date.
     const MacroListChange change = m_dlgMacroManager.m_store.ListChange();
-    if (MovesOrRenamesMacros(change)) {
+    if (MovesOrRenamesMacros(change) || ReadWholeFile(m_dlgMacroManager.m_strRecordIni) != macrosBefore) {
         // After Cancel the slots still hold the macros as they were listed;
         // they are taken from record.ini as loading the profile takes them.
         if (!ok)

@@ -112,11 +112,16 @@ void CMouseConfigurationDlg::KeepProfileCurrent(int held)
     if (held < 0 || held >= kProfileCount || held == g_nCurProfile)
         return;
     g_nCurProfile = static_cast<uint8_t>(held);
+    NameHeldProfileCurrent();
+}
+
+void CMouseConfigurationDlg::NameHeldProfileCurrent()
+{
     m_profiles.RefreshModulePath();
     const CString strIni = DataFilePath(m_strModulePath, L"str.ini");
     const ProfileList list = ReadProfileList(strIni);
-    if (held < static_cast<int>(list.items.size()))
-        WriteProfileList(strIni, list.items, held);
+    if (g_nCurProfile < list.items.size())
+        WriteProfileList(strIni, list.items, g_nCurProfile);
 }
 
 void CMouseConfigurationDlg::SwitchToProfile(int index)

@@ -8,6 +8,7 @@
 #include "storage/profile_file.h"
 #include "storage/whole_file.h"
 
+#include <algorithm>
 #include <array>
 #include <optional>
 #include <string>
@@ -122,17 +123,41 @@ bool WriteProfileList(const CString& strIniPath, std::span<const CString> items,
     return written;
 }
 
+namespace {
+
+bool IsListed(std::span<const CString> items, const CString& name)
+{
+    return std::find(items.begin(), items.end(), name) != items.end();
+}
+
+}  // namespace
+
 CString NewProfileName(const CString& base, std::span<const CString> items)
 {
     if (items.empty())
         return base + L" 1";
     const CString& last = items.back();
     const int space = last.Find(L' ');
-    if (space < 0)
-        return last + L" " + CString(std::to_wstring(items.size()));
+    // A name the list holds already counts on: str.ini finds the current
+    // profile by its name, and of two equal names it would find the other.
+    if (space < 0) {
+        for (size_t n = items.size();; ++n)
+            if (const CString name = last + L" " + CString(std::to_wstring(n)); !IsListed(items, name))
+                return name;
+    }
     // One past the largest number counts on instead of wrapping.
-    const long long next = static_cast<long long>(LeadingDecimal(last.Mid(space + 1))) + 1;
-    return base + L" " + CString(std::to_wstring(next));
+    for (long long n = static_cast<long long>(LeadingDecimal(last.Mid(space + 1))) + 1;; ++n)
+        if (const CString name = base + L" " + CString(std::to_wstring(n)); !IsListed(items, name))
+            return name;
+}
+
+CString CopyProfileName(const CString& copyLabel, const CString& copied, std::span<const CString> items)
+{
+    const CString first = copyLabel + L" " + copied;
+    CString name = first;
+    for (int n = 2; IsListed(items, name); ++n)
+        name = first + L" " + CString(std::to_wstring(n));
+    return name;
 }
 
 int SlotAfterDelete(int slot, int deleted, int count)

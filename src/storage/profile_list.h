@@ -49,8 +49,13 @@ bool WriteProfileList(const CString& strIniPath, std::span<const CString> items,
 // The name "New" gives the next profile, `base` being the language's word
 // for a profile: "<base> 1" for an empty list; after a last item with a
 // space, "<base> <n + 1>" with n the leading number after its first space (0
-// when none); after a last item without one, "<last> <count>".
+// when none); after a last item without one, "<last> <count>". A name the
+// list holds already counts on to the first free number.
 CString NewProfileName(const CString& base, std::span<const CString> items);
+
+// The name Copy gives a copy of profile `copied`: "<copy> <copied>", or with
+// " 2", " 3" ... behind it where the list holds that name already.
+CString CopyProfileName(const CString& copyLabel, const CString& copied, std::span<const CString> items);
 
 // Where the files of slot `slot` go when profile `deleted` of a list of
 // `count` is deleted: later profiles of the list move down by one, the

@@ -12,6 +12,8 @@
 struct FileContent {
     bool exists = false;
     std::vector<uint8_t> bytes;
+
+    bool operator==(const FileContent&) const = default;
 };
 
 // Nothing when the file exists but cannot be read whole (or is far larger

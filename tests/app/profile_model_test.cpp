@@ -451,3 +451,22 @@ TEST_F(ModelReplay, AfterDeletingTheProfileShownTheCloseShowsTheProfilePicked)
     EXPECT_TRUE(apptest::SameRecord(g_Settings, *file)) << "the window shows Work 2's own record";
     EXPECT_NE(g_Settings.ReportRateCode, 4) << "the edit belonged to the deleted profile";
 }
+
+// An import in the open list makes the picked profile the one the window
+// holds, and a Reset then saves the factory settings into that profile's
+// files: the list goes without its close, yet the next start must find that
+// profile current, not the one str.ini named when the list opened.
+TEST_F(ModelReplay, AResetAfterAnImportLeavesTheImportedProfileCurrent)
+{
+    RunSteps({A::OpenList(), A::Import(2, kGoodImport), A::Reset(), A::Restart()});
+    EXPECT_EQ(g_nCurProfile, 2);
+}
+
+// New after a copy could give a name the list already held; str.ini names
+// the current profile by its name, so the next opening (or start) found the
+// other profile of that name current.
+TEST_F(ModelReplay, NewAndCopyNeverGiveANameTheListHolds)
+{
+    RunSteps({A::OpenList(), A::NewProfile(), A::CopyProfile(), A::CloseList(), A::OpenList(), A::NewProfile(),
+              A::Pick(0), A::CloseList(), A::OpenList()});
+}

@@ -135,9 +135,32 @@ TEST(ProfileListRules, NewNamesCountOnFromTheLastItem)
         {{L"X 99999999999999999999"}, L"Profile 2147483648"},  // saturates, never wraps
         {{L"X -99999999999999999999"}, L"Profile -2147483647"},
         {{L"X "}, L"Profile 1"},
+        // A name the list holds already would make the current profile
+        // ambiguous in str.ini: the number counts on to a free one.
+        {{L"Profile 1", L"Copy Profile 1"}, L"Profile 2"},
+        {{L"Profile 1", L"Profile 2", L"Copy Profile 1"}, L"Profile 3"},
+        {{L"Game 2", L"Game"}, L"Game 3"},
+        {{L"Game 2", L"Game 3", L"Game"}, L"Game 4"},
     };
     for (const Case& c : cases)
         EXPECT_EQ(NewProfileName(L"Profile", c.items), c.name) << Joined(c.items);
+}
+
+TEST(ProfileListRules, CopiesAreNamedAfterTheCopiedProfileAndNeverTwice)
+{
+    struct Case {
+        Names items;
+        const wchar_t* copied;
+        const wchar_t* name;
+    };
+    const Case cases[] = {
+        {{L"Fast"}, L"Fast", L"Copy Fast"},
+        {{L"Fast", L"Copy Fast"}, L"Fast", L"Copy Fast 2"},
+        {{L"Fast", L"Copy Fast", L"Copy Fast 2"}, L"Fast", L"Copy Fast 3"},
+        {{L"Fast", L"copy fast"}, L"Fast", L"Copy Fast"},  // names differ in letter case
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(CopyProfileName(L"Copy", c.copied, c.items), c.name) << Joined(c.items);
 }
 
 TEST_F(ProfileListTest, WritingReplacesTheSectionAndLeavesTheRestOfTheFile)

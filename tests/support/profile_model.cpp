@@ -104,11 +104,21 @@ std::wstring Model::NewProfileName(const std::vector<std::wstring>& names)
     const std::wstring base = L"Profile";
     if (names.empty())
         return base + L" 1";
+    // Names stay unique: a taken one counts on.
+    const auto taken = [&](const std::wstring& name) {
+        return std::find(names.begin(), names.end(), name) != names.end();
+    };
     const std::wstring& last = names.back();
     const size_t space = last.find(L' ');
-    if (space == std::wstring::npos)
-        return last + L" " + std::to_wstring(names.size());
-    return base + L" " + std::to_wstring(LeadingNumber(last.substr(space + 1)) + 1);
+    std::wstring name;
+    if (space == std::wstring::npos) {
+        for (size_t n = names.size(); name.empty() || taken(name); ++n)
+            name = last + L" " + std::to_wstring(n);
+        return name;
+    }
+    for (long long n = LeadingNumber(last.substr(space + 1)) + 1; name.empty() || taken(name); ++n)
+        name = base + L" " + std::to_wstring(n);
+    return name;
 }
 
 std::wstring Model::NewMacroName(const std::vector<std::wstring>& names)
@@ -322,7 +332,11 @@ void Model::CopyProfile()
     if (count < 1 || count >= kMaxProfiles || m_selection < 0 || m_selection >= count)
         return;
     const Entry& source = m_entries[static_cast<size_t>(m_selection)];
-    Entry copy{m_nextId++, L"Copy " + source.name, source.content, false};
+    const std::vector<std::wstring> names = Names();
+    std::wstring name = L"Copy " + source.name;
+    for (int n = 2; std::find(names.begin(), names.end(), name) != names.end(); ++n)
+        name = L"Copy " + source.name + L" " + std::to_wstring(n);
+    Entry copy{m_nextId++, name, source.content, false};
     m_entries.push_back(std::move(copy));
 }
 

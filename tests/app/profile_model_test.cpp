@@ -111,8 +111,8 @@ private:
 // after the profile shown was deleted or imported into a name added since
 // the opening; an export with another profile picked than the one shown;
 // the import of an exported file after the macros its buttons play have
-// moved (its slots hold them as they were); a macro menu on the last Click
-// button, which the window refuses.
+// moved or been edited (its slots hold them as they were); a macro menu on
+// the last Click button, which the window refuses.
 class Planner {
 public:
     Planner(uint32_t seed, std::set<int> avoided) : m_dice(seed), m_avoided(std::move(avoided)) {}

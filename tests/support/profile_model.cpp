@@ -272,9 +272,11 @@ void Model::RenameMacro(int id, const std::wstring& name)
 
 void Model::Export(const std::wstring& file)
 {
-    Exported exported{m_shown, {}};
-    for (const Macro& macro : m_macros)
+    Exported exported{m_shown, {}, {}};
+    for (const Macro& macro : m_macros) {
         exported.macroIds.push_back(macro.id);
+        exported.macroLoops.push_back(macro.loop);
+    }
     m_exports[file] = std::move(exported);
 }
 
@@ -305,6 +307,10 @@ bool Model::ExportStillFitsTheMacros(const std::wstring& file) const
             continue;
         const auto at = std::find(exported.macroIds.begin(), exported.macroIds.end(), button.macro);
         if (at == exported.macroIds.end() || MacroPosition(button.macro) != at - exported.macroIds.begin())
+            return false;
+        // The file carries its macros as they were written: one edited since
+        // plays in the imported profile as it was then.
+        if (MacroById(button.macro)->loop != exported.macroLoops[static_cast<size_t>(at - exported.macroIds.begin())])
             return false;
     }
     return true;

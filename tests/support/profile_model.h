@@ -180,7 +180,8 @@ private:
     std::vector<Macro> m_macros;
     struct Exported {
         Profile profile;
-        std::vector<int> macroIds;  // the macro list when it was written
+        std::vector<int> macroIds;    // the macro list when it was written
+        std::vector<int> macroLoops;  // and the loop count each had then
     };
     std::map<std::wstring, Exported> m_exports;
     bool m_listOpen = false;

@@ -22,6 +22,7 @@
 
 #include "baseline_window.h"
 #include "bench_report.h"
+#include "bench_timing.h"
 #include "driver.h"
 
 #include <windows.h>
@@ -37,18 +38,6 @@ constexpr int kRuns = 5;
 constexpr double kTargetMs = 300.0;
 constexpr double kTargetMegabytes = 40.0;
 constexpr DWORD kMomentLimitMs = 30000;
-
-double Now()
-{
-    static const double frequency = [] {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return static_cast<double>(f.QuadPart);
-    }();
-    LARGE_INTEGER count;
-    QueryPerformanceCounter(&count);
-    return static_cast<double>(count.QuadPart) * 1000.0 / frequency;
-}
 
 // Milliseconds from the process's start to the moments of its start-up.
 struct Timeline {
@@ -67,7 +56,7 @@ struct Timeline {
 bool Reached(const e2e::Program& program, double started, const std::function<bool()>& moment, double& at)
 {
     const bool came = e2e::WaitUntil([&] { return moment() || !program.IsRunning(); }, kMomentLimitMs, 1) && moment();
-    at = Now() - started;
+    at = NowMs() - started;
     return came;
 }
 
@@ -107,7 +96,7 @@ BaselineRun RunBaseline()
 {
     BaselineRun run;
     e2e::Program baseline;
-    const double started = Now();
+    const double started = NowMs();
     if (!baseline.Start(RV417_BASELINE_EXE_W))
         return run;
     double painted = 0;
@@ -166,7 +155,7 @@ int wmain()
         }
 
         e2e::Program program;
-        const double started = Now();
+        const double started = NowMs();
         if (!program.Start(folder.Executable())) {
             std::printf("%s cannot start the program\n", label);
             continue;

@@ -14,6 +14,7 @@
 #include "skin/menu_test_helpers.h"
 #include "storage/ini_file.h"
 #include "storage/profile_file.h"
+#include "support/file_held_open.h"
 
 #include <algorithm>
 #include <string>
@@ -36,27 +37,6 @@ protected:
         const auto calls = ScriptedDialogs::MessageBoxCalls();
         return calls.empty() ? ScriptedDialogs::MessageBoxCall{} : calls.back();
     }
-};
-
-// A file opened by another program that shares reading only: it cannot be
-// written until the handle goes.
-class FileHeldOpen {
-public:
-    explicit FileHeldOpen(const std::wstring& path)
-        : m_handle(::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr))
-    {}
-    ~FileHeldOpen() { Release(); }
-    FileHeldOpen(const FileHeldOpen&) = delete;
-    FileHeldOpen& operator=(const FileHeldOpen&) = delete;
-    bool held() const { return m_handle != INVALID_HANDLE_VALUE; }
-    void Release()
-    {
-        if (held())
-            ::CloseHandle(std::exchange(m_handle, INVALID_HANDLE_VALUE));
-    }
-
-private:
-    HANDLE m_handle;
 };
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include "macro/macro_manager_layout.h"
 #include "macro/macro_program_dialog.h"
 #include "model/device_records.h"
+#include "support/file_held_open.h"
 
 #include <array>
 #include <cstring>
@@ -34,25 +35,6 @@ struct Button {
     uint8_t type;
     std::wstring caption;
     uint8_t usage;  // the first key of the macro its slot holds, for type 11
-};
-
-// A file opened by another program that shares reading only.
-class FileHeldOpen {
-public:
-    explicit FileHeldOpen(const std::wstring& path)
-        : m_handle(::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr))
-    {}
-    ~FileHeldOpen()
-    {
-        if (held())
-            ::CloseHandle(m_handle);
-    }
-    FileHeldOpen(const FileHeldOpen&) = delete;
-    FileHeldOpen& operator=(const FileHeldOpen&) = delete;
-    bool held() const { return m_handle != INVALID_HANDLE_VALUE; }
-
-private:
-    HANDLE m_handle;
 };
 
 class MainWindowMacros : public MainWindowTest {

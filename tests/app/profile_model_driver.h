@@ -23,6 +23,7 @@
 #include "messages.h"
 #include "resource.h"
 #include "skin/lb_editor_wnd.h"
+#include "support/file_held_open.h"
 #include "support/profile_model.h"
 
 #include <array>
@@ -341,25 +342,6 @@ inline const MenuChoice& ChoiceOf(int command)
             return choice;
     return kMenuChoices[0];
 }
-
-// A file opened by another program that shares reading only: it cannot be
-// written until the handle goes.
-class FileHeldOpen {
-public:
-    explicit FileHeldOpen(const std::wstring& path)
-        : m_handle(::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr))
-    {}
-    ~FileHeldOpen()
-    {
-        if (m_handle != INVALID_HANDLE_VALUE)
-            ::CloseHandle(m_handle);
-    }
-    FileHeldOpen(const FileHeldOpen&) = delete;
-    FileHeldOpen& operator=(const FileHeldOpen&) = delete;
-
-private:
-    HANDLE m_handle;
-};
 
 // The files the actions import from, besides the exported ones.
 inline constexpr wchar_t kGoodImport[] = L"good.bin";

@@ -6,6 +6,7 @@
 
 #include "classlib/debug_output.h"
 #include "profile_folder.h"
+#include "support/file_held_open.h"
 
 #include <gtest/gtest.h>
 
@@ -15,26 +16,6 @@
 #include <vector>
 
 namespace {
-
-// A file opened by another program that shares reading only: it can be read
-// but neither replaced nor written until the handle goes.
-class FileHeldOpen {
-public:
-    explicit FileHeldOpen(const std::wstring& path)
-        : m_handle(::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr))
-    {}
-    ~FileHeldOpen()
-    {
-        if (held())
-            ::CloseHandle(m_handle);
-    }
-    FileHeldOpen(const FileHeldOpen&) = delete;
-    FileHeldOpen& operator=(const FileHeldOpen&) = delete;
-    bool held() const { return m_handle != INVALID_HANDLE_VALUE; }
-
-private:
-    HANDLE m_handle;
-};
 
 class StoredProfileEditTest : public testing::Test {
 protected:

@@ -28,8 +28,6 @@ namespace {
 using namespace e2e;
 using DayOfUse = ProgramEndToEnd;
 
-constexpr int kBoxCount = 7;
-
 // The button whose box stands in screen row `row`: the fourth and fifth
 // rows hold buttons 4 and 3.
 int ButtonOfRow(int row)
@@ -153,13 +151,11 @@ TEST_F(DayOfUse, ChangeApplyCancelEndAndStartAgain)
     ASSERT_NE(main, nullptr);
 
     // The boxes show the profile's captions.
-    ASSERT_TRUE(ClickUntil(main, kButtonAssignItem, [&] { return VisibleChildAt(main, BoxOfRow(6)) != nullptr; }))
-        << "the boxes did not show";
+    ASSERT_TRUE(ShowAssignBoxes(main)) << "the boxes did not show";
     const std::wstring captions = folder.ReadText(L"str0.ini");
-    for (int row = 0; row < kBoxCount; ++row) {
+    for (int row = 0; row < kAssignBoxRows; ++row) {
         const std::wstring item = L"Item" + std::to_wstring(ButtonOfRow(row) + 1);
-        EXPECT_EQ(WindowText(VisibleChildAt(main, BoxOfRow(row))), IniValue(captions, L"Setting-EN", item))
-            << "row " << row;
+        EXPECT_EQ(WindowText(AssignBoxAt(main, row)), IniValue(captions, L"Setting-EN", item)) << "row " << row;
     }
 
     // 250 reports a second, and the fourth row's button made "Back".
@@ -191,7 +187,7 @@ TEST_F(DayOfUse, ChangeApplyCancelEndAndStartAgain)
     const std::vector<uint8_t> sentTable = LastRecordOf(log, kCmdWriteButtonTable);
     ASSERT_EQ(sentTable.size(), kDeviceRecordSize);
     EXPECT_TRUE(std::equal(sentTable.begin(), sentTable.end(), table.begin())) << "the button table";
-    const std::wstring backCaption = WindowText(VisibleChildAt(main, BoxOfRow(3)));
+    const std::wstring backCaption = WindowText(AssignBoxAt(main, 3));
     EXPECT_FALSE(backCaption.empty());
     EXPECT_EQ(IniValue(folder.ReadText(L"str0.ini"), L"Setting-EN", L"Item5"), backCaption);
 
@@ -214,8 +210,8 @@ TEST_F(DayOfUse, ChangeApplyCancelEndAndStartAgain)
     // Started again, it shows and applies what was saved.
     main = StartAndWaitForMainWindow();
     ASSERT_NE(main, nullptr);
-    ASSERT_TRUE(ClickUntil(main, kButtonAssignItem, [&] { return VisibleChildAt(main, BoxOfRow(3)) != nullptr; }));
-    EXPECT_EQ(WindowText(VisibleChildAt(main, BoxOfRow(3))), backCaption);
+    ASSERT_TRUE(ShowAssignBoxes(main));
+    EXPECT_EQ(WindowText(AssignBoxAt(main, 3)), backCaption);
     ASSERT_TRUE(ApplyAndWaitForUpload(main));
     const std::vector<uint8_t> rateAgain = LastFrameOf(program->FrameLog(), kCmdSetReportRate);
     ASSERT_GE(rateAgain.size(), 4u);

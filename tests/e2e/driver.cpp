@@ -337,29 +337,49 @@ POINT ClientToScreenPoint(HWND window, POINT client)
     return client;
 }
 
-void MoveMouseTo(POINT screen)
+namespace {
+
+// A screen point in the absolute coordinates of mouse input, which run from
+// 0 to 65535 over the primary screen.
+POINT AbsoluteInput(POINT screen)
 {
     const int width = GetSystemMetrics(SM_CXSCREEN);
     const int height = GetSystemMetrics(SM_CYSCREEN);
-    // Absolute coordinates run from 0 to 65535 over the primary screen.
-    const LONG dx = MulDiv(screen.x, 65535, std::max(width - 1, 1));
-    const LONG dy = MulDiv(screen.y, 65535, std::max(height - 1, 1));
-    SendMouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, dx, dy);
+    return {MulDiv(screen.x, 65535, std::max(width - 1, 1)), MulDiv(screen.y, 65535, std::max(height - 1, 1))};
+}
+
+DWORD ButtonFlag(bool down, bool right)
+{
+    if (right)
+        return down ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_RIGHTUP;
+    return down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
+}
+
+}  // namespace
+
+void MoveMouseTo(POINT screen)
+{
+    const POINT absolute = AbsoluteInput(screen);
+    SendMouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, absolute.x, absolute.y);
 }
 
 void MouseButton(bool down, bool right)
 {
-    if (right)
-        SendMouse(down ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_RIGHTUP);
-    else
-        SendMouse(down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP);
+    SendMouse(ButtonFlag(down, right));
+}
+
+void MouseButtonAt(POINT screen, bool down, bool right)
+{
+    const POINT absolute = AbsoluteInput(screen);
+    SendMouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | ButtonFlag(down, right), absolute.x, absolute.y);
 }
 
 void ClickAt(HWND window, POINT client, bool right)
 {
-    MoveMouseTo(ClientToScreenPoint(window, client));
-    MouseButton(true, right);
-    MouseButton(false, right);
+    const POINT screen = ClientToScreenPoint(window, client);
+    MoveMouseTo(screen);
+    MouseButtonAt(screen, true, right);
+    MouseButtonAt(screen, false, right);
 }
 
 void KeyDown(WORD virtualKey)

@@ -143,6 +143,12 @@ private:
 POINT ClientToScreenPoint(HWND window, POINT client);
 void MoveMouseTo(POINT screen);
 void MouseButton(bool down, bool right = false);
+// Presses (down) or releases the button with the pointer put at `screen` in
+// the same input. Under Wine the program reports where the display saw the
+// pointer last only once it next waits for input, which can put the pointer
+// back where an earlier move left it; a press given its place cannot be
+// taken there.
+void MouseButtonAt(POINT screen, bool down, bool right = false);
 // Moves to the client point of `window`, presses and releases.
 void ClickAt(HWND window, POINT client, bool right = false);
 void KeyDown(WORD virtualKey);

@@ -76,11 +76,7 @@ protected:
     // `downs` steps down.
     void ChooseFromMenu(HWND main, int row, int downs)
     {
-        if (!VisibleChildAt(main, BoxOfRow(row))) {
-            ASSERT_TRUE(ClickUntil(main, kButtonAssignItem, [&] {
-                return VisibleChildAt(main, BoxOfRow(row)) != nullptr;
-            })) << "the boxes did not show";
-        }
+        ASSERT_TRUE(ShowAssignBoxes(main)) << "the boxes did not show";
         ASSERT_TRUE(ClickUntil(main, BoxOfRow(row), [&] { return WaitForOtherWindow(main, L"#32768", 0) != nullptr; }))
             << "no menu";
         for (int k = 0; k < downs; ++k)

@@ -74,8 +74,7 @@ TEST_F(MainWindowEndToEnd, ButtonMadeBackAndApplied)
     ASSERT_NE(main, nullptr);
 
     ClickWhenReachable(main, kButtonAssignItem);
-    ASSERT_TRUE(e2e::WaitUntil([&] { return VisibleChildAt(main, kFourthRowBox) != nullptr; }, 5000))
-        << "the boxes did not show";
+    ASSERT_TRUE(e2e::WaitUntil([&] { return e2e::AssignBoxAt(main, 3) != nullptr; }, 5000)) << "the boxes did not show";
     ClickWhenReachable(main, kFourthRowBox);
     ASSERT_NE(WaitForOtherWindow(main, L"#32768"), nullptr) << "no menu";
     for (int k = 0; k < 5; ++k)

@@ -77,8 +77,8 @@ void ClickWhenReachable(HWND window, POINT client, bool right)
     const POINT screen = ClientToScreenPoint(window, client);
     MoveMouseTo(screen);
     WaitUntilReachable(window, screen);
-    MouseButton(true, right);
-    MouseButton(false, right);
+    MouseButtonAt(screen, true, right);
+    MouseButtonAt(screen, false, right);
 }
 
 namespace {
@@ -187,7 +187,7 @@ bool DragWhenReachable(HWND window, POINT from, POINT to)
     MoveMouseTo(start);
     WaitUntilReachable(window, start);
     const HWND pressed = WindowFromPoint(start);
-    MouseButton(true);
+    MouseButtonAt(start, true);
     // A press the program never saw leaves the window under it without the
     // capture a drag takes; the drag is not gone on with.
     if (!WaitUntil([&] { return HoldsCapture(pressed); }, 1000)) {
@@ -195,10 +195,11 @@ bool DragWhenReachable(HWND window, POINT from, POINT to)
         return false;
     }
     MovePointerAndSettle(window, ClientToScreenPoint(window, {(from.x + to.x) / 2, (from.y + to.y) / 2}));
-    MovePointerAndSettle(window, ClientToScreenPoint(window, to));
+    const POINT end = ClientToScreenPoint(window, to);
+    MovePointerAndSettle(window, end);
     // The moves reached the window only while it held the capture.
     const bool heldThroughout = HoldsCapture(pressed);
-    MouseButton(false);
+    MouseButtonAt(end, false);
     return heldThroughout;
 }
 
@@ -217,6 +218,21 @@ HWND VisibleChildAt(HWND window, POINT client)
 {
     const HWND child = ChildWindowFromPointEx(window, client, CWP_SKIPINVISIBLE);
     return child == window ? nullptr : child;
+}
+
+HWND AssignBoxAt(HWND main, int row)
+{
+    const HWND child = VisibleChildAt(main, BoxOfRow(row));
+    RECT rect{};
+    if (!child || !GetWindowRect(child, &rect))
+        return nullptr;
+    return rect.right - rect.left == kAssignBoxSize.cx && rect.bottom - rect.top == kAssignBoxSize.cy ? child : nullptr;
+}
+
+bool ShowAssignBoxes(HWND main)
+{
+    const auto shown = [main] { return AssignBoxAt(main, 0) && AssignBoxAt(main, kAssignBoxRows - 1); };
+    return shown() || ClickUntil(main, kButtonAssignItem, shown);
 }
 
 HWND WindowAt(HWND window, POINT client)
@@ -397,10 +413,13 @@ void ProgramEndToEnd::ClickIcon(HWND main, UINT mouseMessage) const
 bool ProgramEndToEnd::CancelAndShowFromIcon(HWND main)
 {
     using namespace e2e;
+    const RECT area = ClientRectOnScreen(main);
     if (!ClickUntil(main, kCancelButton, [&] { return !IsWindowVisible(main); })) {
         ADD_FAILURE() << "Cancel did not hide the window";
         return false;
     }
+    // What the screen shows there once the window has gone.
+    const std::vector<COLORREF> without = SettledScreenRegion(main, area);
     ClickIcon(main, WM_LBUTTONDBLCLK);
     if (!WaitUntil([&] { return IsWindowVisible(main) != FALSE; }, 5000)) {
         ADD_FAILURE() << "the icon did not show it";
@@ -408,6 +427,17 @@ bool ProgramEndToEnd::CancelAndShowFromIcon(HWND main)
     }
     SetWindowPos(main, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     BringToFront(main);
+    // The owner goes on once the window stands on the screen again. The
+    // program takes in the display's reports of the hide and the show (the
+    // window's focus going and coming back) only when it next waits for
+    // input; a click taken before then, Apply with its upload, keeps it busy
+    // for seconds, and the late report that the window lost the focus then
+    // closes the next menu it opens.
+    if (!WaitUntil([&] { return ScreenRegion(area) != without; }, 10000, 50)) {
+        ADD_FAILURE() << "the window did not come back on the screen";
+        return false;
+    }
+    SettledScreenRegion(main, area);
     return true;
 }
 

@@ -40,6 +40,15 @@ inline constexpr POINT BoxOfRow(int row)
 {
     return {185, 154 + 20 * row + 8};
 }
+// The size of an assignment box, and how many rows of them there are.
+inline constexpr SIZE kAssignBoxSize{130, 16};
+inline constexpr int kAssignBoxRows = 7;
+
+// The assignment box that screen row `row` shows, or null while the boxes
+// are folded away (other items of the main window then lie at its place).
+HWND AssignBoxAt(HWND main, int row);
+// Unfolds the assignment boxes unless they show; true once they do.
+bool ShowAssignBoxes(HWND main);
 
 // Clicks a client point of `window` once the press will reach it. Windows
 // of tests running beside this one may lie over the point for a while, and

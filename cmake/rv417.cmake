@@ -22,7 +22,8 @@ set(RV417_TEST_ENV "WINEPREFIX=${CMAKE_BINARY_DIR}/wineprefix;WINEDEBUG=-all")
 function(rv417_add_test)
   cmake_parse_arguments(T "" "NAME" "SOURCES;LIBS" ${ARGN})
   add_executable(${T_NAME} ${T_SOURCES})
-  target_link_libraries(${T_NAME} PRIVATE ${T_LIBS} rv417_test_support GTest::gtest_main)
+  target_link_libraries(${T_NAME} PRIVATE ${T_LIBS} rv417_test_support rv417_desktop_guard_environment
+    GTest::gtest_main)
   target_compile_definitions(${T_NAME} PRIVATE
     RV417_BIN_DIR_W=L"${RV417_BIN_DIR_WIN}")
   set_target_properties(${T_NAME} PROPERTIES
@@ -44,12 +45,15 @@ function(rv417_add_test_folder)
 endfunction()
 
 # rv417_uses_desktop(test ...)
-# Tests that move focus, capture or activation between real windows, show
-# menus or read pixels from the screen share one virtual display: they run
-# one at a time, while the other tests go on in parallel beside them.
+# Tests that show top-level windows, move focus, capture or activation
+# between them, show menus or read pixels from the screen share one virtual
+# display: they run one at a time, while the other tests go on in parallel
+# beside them. The others run under a guard that fails a test showing or
+# activating a top-level window (tests/support/desktop_guard.h).
 function(rv417_uses_desktop)
   foreach(test ${ARGN})
     set_tests_properties(${test} PROPERTIES RESOURCE_LOCK desktop)
+    set_property(TEST ${test} APPEND PROPERTY ENVIRONMENT RV417_TEST_USES_DESKTOP=1)
   endforeach()
 endfunction()
 
